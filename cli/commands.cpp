@@ -1,0 +1,15 @@
+#include "commands.h"
+
+#include <array>
+
+namespace kw::cli {
+
+std::span<const Command* const> allCommands() {
+    static constexpr std::array kCommands{
+        &kNewCommand,
+        &kInfoCommand,
+    };
+    return kCommands;
+}
+
+}  // namespace kw::cli

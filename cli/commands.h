@@ -1,0 +1,15 @@
+#pragma once
+
+#include <span>
+
+#include "command.h"
+
+namespace kw::cli {
+
+// Every command of kwprog-cli, in the order the usage text lists them.
+std::span<const Command* const> allCommands();
+
+extern const Command kNewCommand;
+extern const Command kInfoCommand;
+
+}  // namespace kw::cli

@@ -1,0 +1,43 @@
+#pragma once
+// CProgramDoc's data side: the radio image a document owns, its path and its title.
+
+#include <string>
+#include <string_view>
+
+#include "model/document_file.h"
+#include "model/product_state.h"
+#include "model/radio_image.h"
+#include "res/language.h"
+
+namespace kw {
+
+class CProgramDoc {
+public:
+    CProgramDoc() { image_.fill(kEmptyByte); }
+
+    RadioImage& image() { return image_; }
+    const RadioImage& image() const { return image_; }
+
+    const std::string& path() const { return path_; }
+    void setPath(std::string path) { path_ = std::move(path); }
+    const std::string& title() const { return title_; }
+
+    // The factory image of a new document. `appName` is the Setup/AppName text, which
+    // becomes the path a first save proposes. Normalises an erased stored band.
+    void onNewDocument(ProductState& product, std::string_view appName, Language language);
+
+    // Replaces the image only when the file passes the open check.
+    DocumentLoadResult open(const std::string& path, Language language);
+    // Writes the image as it stands; the caller runs the grid commit first.
+    FileWriteResult save(const std::string& path);
+
+private:
+    RadioImage image_;
+    std::string path_;
+    std::string title_;
+};
+
+// Steps 2-9 of a new document: the image a radio has when nothing is programmed.
+void fillNewDocumentImage(RadioImage& image, ProductState& product);
+
+}  // namespace kw

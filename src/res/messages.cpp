@@ -1,0 +1,84 @@
+#include "res/messages.h"
+
+#include <array>
+
+namespace kw {
+namespace {
+
+struct MessageEntry {
+    MessageId id;
+    std::string_view english;
+    std::string_view chinese;
+};
+
+constexpr std::array kMessages{
+    MessageEntry{MessageId::OutOfRange, "Out of range, please input again.",
+                 "超出范围，请重新输入。"},
+    MessageEntry{MessageId::ErrorDataFormat, "Error Data Format, please input again.",
+                 "数据格式错误，请重新输入。"},
+    MessageEntry{MessageId::CommunicationError,
+                 "Communication Error, Please check all the connections and the radio power",
+                 "通讯错误，请检查所有连接和对讲机电源"},
+    MessageEntry{MessageId::AllDataWillBeCleared, "All data will be Cleared!",
+                 "所有数据将被清除！"},
+    MessageEntry{MessageId::CouldNotOpenPort,
+                 "Could not Open the Port, Please check whether the Port are occupied or the "
+                 "device are ok",
+                 "无法打开端口，请检查端口是否被占用或设备是否正常"},
+    MessageEntry{MessageId::ProgramInterrupt,
+                 "Program Interrupt, Please reset the radio and try again",
+                 "编程中断，请复位对讲机后重试"},
+    MessageEntry{MessageId::ErrorStepValue,
+                 "Error data Value, please input according the step value(6.25K/5k).",
+                 "数据值错误，请按照步进值(6.25K/5k)输入。"},
+    MessageEntry{MessageId::Caution, "Caution", "注意"},
+};
+
+struct BuiltInEntry {
+    BuiltInText text;
+    std::string_view english;
+    std::string_view chinese;
+};
+
+constexpr std::array kBuiltIns{
+    BuiltInEntry{BuiltInText::BandNotMatch, "Band not match", "频宽不一致"},
+    BuiltInEntry{BuiltInText::PasswordError, "Password Error!", "Password Error!"},
+    BuiltInEntry{BuiltInText::WaitingForRadio, "Waiting the response from radio....",
+                 "请等待对机讲响应...."},
+    BuiltInEntry{BuiltInText::ChannelInformation, "Channel Information", "信道信息"},
+    BuiltInEntry{BuiltInText::LoadLanguageFailed, "Load language DLL fail",
+                 "加载语言链接库失败"},
+    BuiltInEntry{BuiltInText::ReadDataTitle, "Read Data", "读数据"},
+    BuiltInEntry{BuiltInText::WriteDataTitle, "Write Data", "写数据"},
+};
+
+}  // namespace
+
+std::string_view messageText(MessageId id, Language language) {
+    for (const auto& entry : kMessages) {
+        if (entry.id == id) {
+            return pick(language, entry.english, entry.chinese);
+        }
+    }
+    return {};
+}
+
+std::optional<MessageId> messageIdFromNumber(int number) {
+    for (const auto& entry : kMessages) {
+        if (static_cast<int>(entry.id) == number) {
+            return entry.id;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view builtInText(BuiltInText text, Language language) {
+    for (const auto& entry : kBuiltIns) {
+        if (entry.text == text) {
+            return pick(language, entry.english, entry.chinese);
+        }
+    }
+    return {};
+}
+
+}  // namespace kw

@@ -1,0 +1,37 @@
+#pragma once
+// The string table of the messages kwcore reports by ID; the shells show the texts.
+
+#include <optional>
+#include <string_view>
+
+#include "res/language.h"
+
+namespace kw {
+
+enum class MessageId : int {
+    OutOfRange = 61446,
+    ErrorDataFormat = 61447,
+    CommunicationError = 61449,
+    AllDataWillBeCleared = 61450,
+    CouldNotOpenPort = 61451,
+    ProgramInterrupt = 61452,
+    ErrorStepValue = 61454,
+    Caution = 61456,
+};
+
+// Texts built into the program rather than taken from the string table.
+enum class BuiltInText {
+    BandNotMatch,
+    PasswordError,
+    WaitingForRadio,
+    ChannelInformation,
+    LoadLanguageFailed,
+    ReadDataTitle,
+    WriteDataTitle,
+};
+
+[[nodiscard]] std::string_view messageText(MessageId id, Language language);
+[[nodiscard]] std::optional<MessageId> messageIdFromNumber(int number);
+[[nodiscard]] std::string_view builtInText(BuiltInText text, Language language);
+
+}  // namespace kw
