@@ -19,6 +19,30 @@ void printUsage(std::ostream& stream) {
 
 }  // namespace
 
+ParsedCommandLine parseCommandLine(std::span<const std::string> words) {
+    ParsedCommandLine parsed;
+    const auto commands = allCommands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command* c) { return c->name == words[0]; });
+    if (found == commands.end()) {
+        parsed.error = "Unknown command \"" + words[0] + "\"; \"kwprog-cli help\" lists them.";
+        return parsed;
+    }
+    parsed.command = *found;
+    parsed.arguments = Arguments::parse(words.subspan(1), parsed.command->options, parsed.error);
+    if (parsed.arguments &&
+        (parsed.arguments->positionals().size() < parsed.command->minPositionals ||
+         parsed.arguments->positionals().size() > parsed.command->maxPositionals)) {
+        parsed.arguments.reset();
+        parsed.error = "Wrong number of arguments.";
+    }
+    if (!parsed.arguments) {
+        parsed.error += " Usage: kwprog-cli " + std::string(parsed.command->name) + ' ' +
+                        std::string(parsed.command->usage);
+    }
+    return parsed;
+}
+
 int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err) {
     if (words.empty()) {
         printUsage(err);
@@ -28,26 +52,13 @@ int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& 
         printUsage(out);
         return kDone;
     }
-    const auto commands = allCommands();
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [&](const Command* c) { return c->name == words[0]; });
-    if (found == commands.end()) {
-        err << "Unknown command \"" << words[0] << "\"; \"kwprog-cli help\" lists them.\n";
-        return kBadInput;
-    }
-    const Command* command = *found;
-    std::string error;
-    const auto arguments = Arguments::parse(words.subspan(1), command->options, error);
-    if (arguments && (arguments->positionals().size() < command->minPositionals ||
-                      arguments->positionals().size() > command->maxPositionals)) {
-        error = "Wrong number of arguments.";
-    }
-    if (!error.empty()) {
-        err << error << " Usage: kwprog-cli " << command->name << ' ' << command->usage << '\n';
+    const ParsedCommandLine parsed = parseCommandLine(words);
+    if (!parsed.arguments) {
+        err << parsed.error << '\n';
         return kBadInput;
     }
     CommandContext context{out, err, ProductState{}};
-    return command->run(*arguments, context);
+    return parsed.command->run(*parsed.arguments, context);
 }
 
 }  // namespace kw::cli
