@@ -132,22 +132,22 @@ bool SettingsStore::readBinary(std::string_view section, std::string_view name,
     if (!text) {
         return false;
     }
-    std::vector<std::uint8_t> bytes;
+    // Exactly as many two-digit bytes as the setting is wide, nothing more.
+    std::size_t count = 0;
     std::string_view rest = *text;
-    while (!rest.empty() && bytes.size() <= value.size()) {
+    for (;;) {
         const auto comma = rest.find(',');
         const auto byte = hexByte(rest.substr(0, comma));
-        if (!byte) {
+        if (!byte || count == value.size()) {
             return false;
         }
-        bytes.push_back(*byte);
-        rest = comma == rest.npos ? std::string_view{} : rest.substr(comma + 1);
+        value[count++] = *byte;
+        if (comma == rest.npos) {
+            break;
+        }
+        rest = rest.substr(comma + 1);
     }
-    if (bytes.size() != value.size() || !rest.empty()) {
-        return false;
-    }
-    std::copy(bytes.begin(), bytes.end(), value.begin());
-    return true;
+    return count == value.size();
 }
 
 FileWriteResult SettingsStore::writeBinary(std::string_view section, std::string_view name,
