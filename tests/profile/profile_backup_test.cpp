@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "profile/profile_file.h"
@@ -94,6 +95,24 @@ TEST(ProfileBackupTest, DestructionMakesTheBackupWhenOpenedSo) {
     }
     EXPECT_EQ(readFile(path + ".001"), "[S]\r\nk=1\r\n");
     EXPECT_EQ(readFile(path), "[S]\r\nk=2\r\n");
+}
+
+TEST(ProfileBackupTest, NoSaveWhenTheRequestedBackupCannotBeMade) {
+    TempDir dir;
+    const std::string path = dir.file("Program.ini");
+    writeFile(path, "[S]\r\nk=1\r\n");
+    CProfileFile profile;
+    ASSERT_TRUE(profile.open(path));
+    ASSERT_EQ(profile.set("S", "k", "2"), ProfileSetResult::Changed);
+    // The old file can no longer be read for its copy.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    const ProfileSaveResult saved = profile.save(true);
+    EXPECT_EQ(saved.status, ProfileSaveStatus::Failed);
+    EXPECT_FALSE(saved.error.empty());
+    EXPECT_EQ(saved.backupName, "");
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace
