@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "exit_status.h"
+#include "platform/program_directory.h"
 
 namespace kw::cli {
 namespace {
@@ -44,6 +45,11 @@ ParsedCommandLine parseCommandLine(std::span<const std::string> words) {
 }
 
 int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err) {
+    return runCli(words, out, err, programDirectory());
+}
+
+int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err,
+           const std::string& programDirectory) {
     if (words.empty()) {
         printUsage(err);
         return kBadInput;
@@ -57,7 +63,7 @@ int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& 
         err << parsed.error << '\n';
         return kBadInput;
     }
-    CommandContext context{out, err, ProductState{}};
+    CommandContext context{out, err, ProductState{}, programDirectory};
     return parsed.command->run(*parsed.arguments, context);
 }
 

@@ -21,5 +21,8 @@ struct ParsedCommandLine {
 
 // Runs one kwprog-cli command line (without the program name); returns the exit status.
 int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err);
+// The same with the program directory given, as tests do.
+int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err,
+           const std::string& programDirectory);
 
 }  // namespace kw::cli

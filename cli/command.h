@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "arguments.h"
@@ -15,6 +16,7 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     ProductState product;
+    std::string programDirectory;  // where bare file names of the program's own files lie
 };
 
 struct Command {

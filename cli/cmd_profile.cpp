@@ -1,0 +1,85 @@
+#include <array>
+
+#include "commands.h"
+#include "exit_status.h"
+#include "profile/profile_file.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 1> kOptions{{{"backup", false}}};
+constexpr std::string_view kUsage =
+    "FILE (get SECTION KEY [DEFAULT] | set SECTION KEY VALUE [--backup])";
+
+int badUsage(CommandContext& context, std::string_view problem) {
+    context.err << problem << " Usage: kwprog-cli profile " << kUsage << '\n';
+    return kBadInput;
+}
+
+// Names compare without regard to case, as the program opens its own profile. A missing
+// file is not created: a script that only asks leaves nothing behind, and a set creates
+// it with its save.
+bool openProfile(CProfileFile& profile, const std::string& path, bool backup,
+                 CommandContext& context) {
+    const ProfileOpenResult opened =
+        profile.open(path, {.ignoreCase = true, .makeBackup = backup, .createIfMissing = false});
+    if (!opened) {
+        context.err << opened.error << '\n';
+    }
+    return opened.ok;
+}
+
+int runGet(const std::vector<std::string>& words, const std::string& path,
+           CommandContext& context) {
+    CProfileFile profile;
+    if (!openProfile(profile, path, false, context)) {
+        return kBadInput;
+    }
+    context.out << profile.get(words[2], words[3], words.size() > 4 ? words[4] : "") << '\n';
+    return kDone;
+}
+
+int runSet(const std::vector<std::string>& words, const std::string& path, bool backup,
+           CommandContext& context) {
+    CProfileFile profile;
+    if (!openProfile(profile, path, backup, context)) {
+        return kBadInput;
+    }
+    if (profile.set(words[2], words[3], words[4]) == ProfileSetResult::Refused) {
+        context.err << "A section, key or value must not hold a line break; \"" << path
+                    << "\" was left as it was.\n";
+        return kRefused;
+    }
+    const ProfileSaveResult saved = profile.save(backup);
+    if (saved.status == ProfileSaveStatus::Failed) {
+        context.err << saved.error << '\n';
+        return kBadInput;
+    }
+    return kDone;
+}
+
+int runProfile(const Arguments& arguments, CommandContext& context) {
+    const std::vector<std::string>& words = arguments.positionals();
+    const std::string path = profilePathFor(words[0], context.programDirectory);
+    const std::string& action = words[1];
+    const bool backup = arguments.has("backup");
+    if (action == "get") {
+        if (backup) {
+            return badUsage(context, "Only set makes a backup.");
+        }
+        return runGet(words, path, context);
+    }
+    if (action == "set") {
+        if (words.size() != 5) {
+            return badUsage(context, "Wrong number of arguments.");
+        }
+        return runSet(words, path, backup, context);
+    }
+    return badUsage(context, "Unknown profile action \"" + action + "\"; use get or set.");
+}
+
+}  // namespace
+
+const Command kProfileCommand{"profile", kUsage, kOptions, 4, 5, runProfile};
+
+}  // namespace kw::cli
