@@ -8,6 +8,7 @@ std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
         &kNewCommand,
         &kInfoCommand,
+        &kFeaturesCommand,
     };
     return kCommands;
 }

@@ -11,5 +11,6 @@ std::span<const Command* const> allCommands();
 
 extern const Command kNewCommand;
 extern const Command kInfoCommand;
+extern const Command kFeaturesCommand;
 
 }  // namespace kw::cli
