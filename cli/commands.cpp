@@ -9,6 +9,7 @@ std::span<const Command* const> allCommands() {
         &kNewCommand,
         &kInfoCommand,
         &kProfileCommand,
+        &kFeaturesCommand,
     };
     return kCommands;
 }

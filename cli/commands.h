@@ -12,5 +12,6 @@ std::span<const Command* const> allCommands();
 extern const Command kNewCommand;
 extern const Command kInfoCommand;
 extern const Command kProfileCommand;
+extern const Command kFeaturesCommand;
 
 }  // namespace kw::cli

@@ -52,6 +52,21 @@ inline constexpr std::size_t kOptionBytesSize = 8;
 inline constexpr std::size_t kMoreOptionBytes = 0x12A8;
 inline constexpr std::size_t kMoreOptionBytesSize = 4;
 
+// The option bytes one by one; the bit fields inside them belong to Optional Features.
+namespace option {
+inline constexpr std::size_t kTimeOutTimer = kOptionBytes + 0;
+inline constexpr std::size_t kSquelchLevel = kOptionBytes + 1;
+inline constexpr std::size_t kVoxGainLevel = kOptionBytes + 2;
+inline constexpr std::size_t kStep = kOptionBytes + 3;
+inline constexpr std::size_t kTimeOutPreAlert = kOptionBytes + 4;
+inline constexpr std::size_t kKeyOptions = kOptionBytes + 5;      // orange key, lock, beep, scan
+inline constexpr std::size_t kDisplayOptions = kOptionBytes + 6;  // STR, power-on, back light
+inline constexpr std::size_t kDisplayMode = kOptionBytes + 7;
+inline constexpr std::size_t kSaverOptions = kMoreOptionBytes + 0;  // battery saver, keypad lock
+inline constexpr std::size_t kPriorityChannel = kMoreOptionBytes + 1;
+inline constexpr std::size_t kMskOptions = kMoreOptionBytes + 3;  // MSK type, invert, reset
+}  // namespace option
+
 // 2-Tone tables: written with defaults for a new document, otherwise opaque.
 inline constexpr std::size_t kTwoToneEncodeTable = 0x1500;
 inline constexpr int kTwoToneEncodeEntries = 32;

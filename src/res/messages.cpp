@@ -50,6 +50,9 @@ constexpr std::array kBuiltIns{
                  "加载语言链接库失败"},
     BuiltInEntry{BuiltInText::ReadDataTitle, "Read Data", "读数据"},
     BuiltInEntry{BuiltInText::WriteDataTitle, "Write Data", "写数据"},
+    BuiltInEntry{BuiltInText::PasswordDigitsOnly,
+                 "A radio password is up to six digits (0-9), or empty for none.",
+                 "对讲机密码最多为六位数字（0-9），留空表示无密码。"},
 };
 
 }  // namespace

@@ -28,6 +28,7 @@ enum class BuiltInText {
     LoadLanguageFailed,
     ReadDataTitle,
     WriteDataTitle,
+    PasswordDigitsOnly,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

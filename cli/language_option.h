@@ -1,0 +1,18 @@
+#pragma once
+// --lang en|zh: the language a command reads and prints texts in, English by default.
+
+#include <optional>
+
+#include "arguments.h"
+#include "command.h"
+#include "res/language.h"
+
+namespace kw::cli {
+
+inline constexpr OptionSpec kLanguageOption{"lang"};
+
+// Reports an unknown language on the error stream.
+[[nodiscard]] std::optional<Language> languageOption(const Arguments& arguments,
+                                                     CommandContext& context);
+
+}  // namespace kw::cli

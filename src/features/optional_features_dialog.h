@@ -1,0 +1,49 @@
+#pragma once
+// Dialog 133, "Optional Features", as a template: where each control of the settings
+// table sits, in dialog units (converted with the dialog font's metrics). The texts come
+// from the settings table, so the dialog only builds and places widgets.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "features/feature_settings.h"
+
+namespace kw {
+
+struct DialogRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct FeatureControlPlace {
+    int controlId;
+    DialogRect label;  // the static text left of the control; empty for check boxes
+    DialogRect control;
+};
+
+inline constexpr int kOptionalFeaturesDialogId = 133;
+inline constexpr LocalText kOptionalFeaturesTitle{"Optional Features", "可选功能"};
+inline constexpr std::string_view kOptionalFeaturesFont = "Times New Roman";
+inline constexpr int kOptionalFeaturesFontPoints = 9;
+inline constexpr int kOptionalFeaturesWidth = 303;
+inline constexpr int kOptionalFeaturesHeight = 230;
+
+inline constexpr int kOkButtonId = 1;  // the default button
+inline constexpr int kCancelButtonId = 2;
+inline constexpr DialogRect kOkButton{94, 184, 50, 14};
+inline constexpr DialogRect kCancelButton{158, 184, 50, 14};
+
+// After loading, the window's height becomes the distance from its top to the top of
+// this control, less one pixel; the row below the buttons then lies outside the window.
+inline constexpr int kTrimmedAtControlId = 1132;
+
+// In the order of featureSettings(), which is also the tab order.
+std::span<const FeatureControlPlace, kFeatureSettingCount> featureControlPlaces();
+
+std::optional<FeatureControlPlace> featureControlPlace(int controlId);
+
+}  // namespace kw
