@@ -20,49 +20,69 @@ namespace {
 using test::binaryPath;
 using test::runProgram;
 
-std::string documentFor(const test::TempDir& dir, const std::string& model) {
-    const std::string path = dir.file(model + ".dat");
-    const auto made = runProgram(binaryPath("kwprog-cli"), {"new", path, "--model", model});
-    EXPECT_EQ(made.exitStatus, 0) << made.err;
+// A file kept by the program and the command lines that write each of two versions of it.
+struct SavedFile {
+    const char* name;
+    std::vector<std::string> (*saveVersion)(const std::string& path, int version);
+};
+
+std::vector<std::string> saveDocumentVersion(const std::string& path, int version) {
+    return {"new", path, "--model", version == 0 ? "KW-217V" : "KW-217U"};
+}
+
+std::vector<std::string> saveProfileVersion(const std::string& path, int version) {
+    // A long value, so that a save takes long enough to be caught halfway.
+    return {"profile", path, "set", "English", "Company",
+            std::string(20000, version == 0 ? 'a' : 'b')};
+}
+
+const SavedFile kSavedFiles[] = {
+    {"radio.dat", saveDocumentVersion},
+    {"Program.ini", saveProfileVersion},
+};
+
+std::string savedVersion(const SavedFile& file, const std::string& path, int version) {
+    const auto saved = runProgram(binaryPath("kwprog-cli"), file.saveVersion(path, version));
+    EXPECT_EQ(saved.exitStatus, 0) << saved.err;
     return test::readFile(path);
 }
 
-// Saves are killed at random moments; the document must always be one whole version.
-TEST(CrashSafeFiles, KilledSavesLeaveTheOldOrTheNewDocument) {
-    test::TempDir dir;
-    const std::string versions[] = {documentFor(dir, "KW-217V"), documentFor(dir, "KW-217U")};
-    const std::string models[] = {"KW-217V", "KW-217U"};
-    const std::string path = dir.file("radio.dat");
-    ASSERT_EQ(runProgram(binaryPath("kwprog-cli"), {"new", path}).exitStatus, 0);
+// Saves are killed at random moments; each file must always be one whole version.
+TEST(CrashSafeFiles, KilledSavesLeaveTheOldOrTheNewVersion) {
+    for (const SavedFile& file : kSavedFiles) {
+        test::TempDir dir;
+        const std::string path = dir.file(file.name);
+        const std::string versions[] = {savedVersion(file, path, 0), savedVersion(file, path, 1)};
+        ASSERT_NE(versions[0], versions[1]);
 
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
-    constexpr int kIterations = 200;
-    int killedMidway = 0;
-    for (int i = 0; i < kIterations; ++i) {
-        const pid_t child =
-            test::startProgram(binaryPath("kwprog-cli"), {"new", path, "--model", models[i % 2]});
-        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        killedMidway += WIFSIGNALED(status) ? 1 : 0;
-        const std::string contents = test::readFile(path);
-        ASSERT_TRUE(contents == versions[0] || contents == versions[1])
-            << "iteration " << i << ": " << contents.size() << " bytes";
+        std::mt19937 random(20261207);
+        std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+        constexpr int kIterations = 150;
+        int killedMidway = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            const pid_t child = test::startProgram(binaryPath("kwprog-cli"),
+                                                   file.saveVersion(path, i % 2));
+            std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            killedMidway += WIFSIGNALED(status) ? 1 : 0;
+            const std::string contents = test::readFile(path);
+            ASSERT_TRUE(contents == versions[0] || contents == versions[1])
+                << file.name << ", iteration " << i << ": " << contents.size() << " bytes";
+        }
+        RecordProperty(std::string(file.name) + " killed", killedMidway);
+        EXPECT_GT(killedMidway, 0) << file.name;
     }
-    RecordProperty("iterations", kIterations);
-    RecordProperty("killed", killedMidway);
-    EXPECT_GT(killedMidway, 0);
 }
 
-// A full file system refuses the save with a message; the old document stays whole.
-TEST(CrashSafeFiles, FullFileSystemKeepsTheOldDocument) {
+// A full file system refuses the save with a message; the old file stays whole.
+TEST(CrashSafeFiles, FullFileSystemKeepsTheOldFile) {
     test::TempDir dir;
     const std::string mountPoint = dir.file("small");
     ASSERT_EQ(::mkdir(mountPoint.c_str(), 0755), 0);
-    // Three pages: room for one document, not for its replacement beside it.
-    if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=12k") != 0) {
+    // Six pages: room for each file once, not for its replacement beside it.
+    if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=56k") != 0) {
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
     }
     struct Unmount {
@@ -70,13 +90,19 @@ TEST(CrashSafeFiles, FullFileSystemKeepsTheOldDocument) {
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
     } unmount{mountPoint};
 
-    const std::string path = mountPoint + "/radio.dat";
-    ASSERT_EQ(runProgram(binaryPath("kwprog-cli"), {"new", path}).exitStatus, 0);
-    const std::string before = test::readFile(path);
-    const auto refused = runProgram(binaryPath("kwprog-cli"), {"new", path, "--model", "KW-217U"});
-    EXPECT_EQ(refused.exitStatus, 2);
-    EXPECT_NE(refused.err.find("No space left on device"), std::string::npos) << refused.err;
-    EXPECT_EQ(test::readFile(path), before);
+    for (const SavedFile& file : kSavedFiles) {
+        const std::string path = mountPoint + "/" + file.name;
+        const std::string before = savedVersion(file, path, 0);
+        ASSERT_FALSE(before.empty());
+        // Fill what is left, then try to replace the file.
+        test::writeFile(mountPoint + "/filler", std::string(64 << 10, 'x'));
+        const auto refused =
+            runProgram(binaryPath("kwprog-cli"), file.saveVersion(path, 1));
+        EXPECT_EQ(refused.exitStatus, 2) << file.name;
+        EXPECT_NE(refused.err.find("No space left on device"), std::string::npos) << refused.err;
+        EXPECT_EQ(test::readFile(path), before) << file.name;
+        ::unlink((mountPoint + "/filler").c_str());
+    }
 }
 
 }  // namespace
