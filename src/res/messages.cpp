@@ -46,13 +46,19 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::WaitingForRadio, "Waiting the response from radio....",
                  "请等待对机讲响应...."},
     BuiltInEntry{BuiltInText::ChannelInformation, "Channel Information", "信道信息"},
-    BuiltInEntry{BuiltInText::LoadLanguageFailed, "Load language DLL fail",
-                 "加载语言链接库失败"},
+    BuiltInEntry{BuiltInText::LoadLanguageFailed, "Load language DLL fail", "加载语言链接库失败"},
     BuiltInEntry{BuiltInText::ReadDataTitle, "Read Data", "读数据"},
     BuiltInEntry{BuiltInText::WriteDataTitle, "Write Data", "写数据"},
     BuiltInEntry{BuiltInText::PasswordDigitsOnly,
                  "A radio password is up to six digits (0-9), or empty for none.",
                  "对讲机密码最多为六位数字（0-9），留空表示无密码。"},
+    BuiltInEntry{BuiltInText::ChannelNameTooLong,
+                 "A channel name is at most 8 bytes in the radio's code page: 8 letters or "
+                 "digits, or 4 Chinese characters.",
+                 "信道名字在对讲机代码页中最多 8 个字节：8 个字母或数字，或 4 个汉字。"},
+    BuiltInEntry{BuiltInText::ChannelNameNotRepresentable,
+                 "A channel name can hold only characters of the radio's code page (GBK).",
+                 "信道名字只能包含对讲机代码页 (GBK) 中的字符。"},
 };
 
 }  // namespace
