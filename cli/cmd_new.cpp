@@ -24,7 +24,8 @@ int runNew(const Arguments& arguments, CommandContext& context) {
     ProductInfoRules dialog(context.product);
     dialog.select(*model);
     (void)dialog.accept(context.product, document.image());
-    return saveDocument(document, arguments.positionals()[0], context) ? kDone : kBadInput;
+    DocumentView view = viewDocument(std::move(document), context);
+    return saveDocument(view, arguments.positionals()[0], context) ? kDone : kBadInput;
 }
 
 }  // namespace

@@ -10,6 +10,10 @@ std::span<const Command* const> allCommands() {
         &kInfoCommand,
         &kProfileCommand,
         &kFeaturesCommand,
+        &kChannelsCommand,
+        &kSetCommand,
+        &kExportCommand,
+        &kImportCommand,
     };
     return kCommands;
 }

@@ -13,5 +13,9 @@ extern const Command kNewCommand;
 extern const Command kInfoCommand;
 extern const Command kProfileCommand;
 extern const Command kFeaturesCommand;
+extern const Command kChannelsCommand;
+extern const Command kSetCommand;
+extern const Command kExportCommand;
+extern const Command kImportCommand;
 
 }  // namespace kw::cli

@@ -2,20 +2,26 @@
 
 namespace kw::cli {
 
-std::optional<CProgramDoc> openDocument(const std::string& path, CommandContext& context) {
+DocumentView viewDocument(CProgramDoc document, CommandContext& context, Language language) {
+    DocumentView view{std::move(document), ChannelGrid(language), ChannelEditors(language)};
+    view.grid.refill(view.image(), context.product);
+    return view;
+}
+
+std::optional<DocumentView> openDocument(const std::string& path, CommandContext& context,
+                                         Language language) {
     CProgramDoc document;
     const DocumentLoadResult loaded = document.open(path, Language::English);
     if (!loaded) {
         context.err << "Cannot open \"" << path << "\": " << loaded.error << '\n';
         return std::nullopt;
     }
-    context.product.deriveFrom(document.image());
-    return document;
+    return viewDocument(std::move(document), context, language);
 }
 
-bool saveDocument(CProgramDoc& document, const std::string& path, CommandContext& context) {
-    context.product.writeInto(document.image());
-    const FileWriteResult written = document.save(path);
+bool saveDocument(DocumentView& view, const std::string& path, CommandContext& context) {
+    view.grid.commit(view.image(), context.product);
+    const FileWriteResult written = view.document.save(path);
     if (!written) {
         context.err << written.error << '\n';
         return false;

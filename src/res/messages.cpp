@@ -53,6 +53,13 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::PasswordDigitsOnly,
                  "A radio password is up to six digits (0-9), or empty for none.",
                  "对讲机密码最多为六位数字（0-9），留空表示无密码。"},
+    BuiltInEntry{BuiltInText::ChannelNameTooLong,
+                 "A channel name is at most 8 bytes in the radio's code page: 8 letters or "
+                 "digits, or 4 Chinese characters.",
+                 "信道名字在对讲机代码页中最多 8 个字节：8 个字母或数字，或 4 个汉字。"},
+    BuiltInEntry{BuiltInText::ChannelNameNotRepresentable,
+                 "A channel name can hold only characters of the radio's code page (GBK).",
+                 "信道名字只能包含对讲机代码页 (GBK) 中的字符。"},
 };
 
 }  // namespace

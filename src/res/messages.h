@@ -29,6 +29,8 @@ enum class BuiltInText {
     ReadDataTitle,
     WriteDataTitle,
     PasswordDigitsOnly,
+    ChannelNameTooLong,
+    ChannelNameNotRepresentable,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

@@ -1,0 +1,35 @@
+#include <array>
+
+#include "commands.h"
+#include "document_io.h"
+#include "exit_status.h"
+#include "language_option.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 1> kOptions{{kLanguageOption}};
+
+int runChannels(const Arguments& arguments, CommandContext& context) {
+    const auto language = languageOption(arguments, context);
+    if (!language) {
+        return kBadInput;
+    }
+    const auto view = openDocument(arguments.positionals()[0], context, *language);
+    if (!view) {
+        return kBadInput;
+    }
+    for (int row = kTitleRow; row < kGridRowCount; ++row) {
+        for (int column = 0; column < kGridColumnCount; ++column) {
+            context.out << (column ? "\t" : "") << view->grid.text(row, column);
+        }
+        context.out << '\n';
+    }
+    return kDone;
+}
+
+}  // namespace
+
+const Command kChannelsCommand{"channels", "FILE [--lang en|zh]", kOptions, 1, 1, runChannels};
+
+}  // namespace kw::cli

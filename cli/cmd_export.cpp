@@ -1,0 +1,27 @@
+#include "channels/channel_csv.h"
+#include "commands.h"
+#include "document_io.h"
+#include "exit_status.h"
+
+namespace kw::cli {
+namespace {
+
+int runExport(const Arguments& arguments, CommandContext& context) {
+    const auto view = openDocument(arguments.positionals()[0], context);
+    if (!view) {
+        return kBadInput;
+    }
+    const FileWriteResult written =
+        writeFileAtomically(arguments.positionals()[1], channelsCsv(view->grid));
+    if (!written) {
+        context.err << written.error << '\n';
+        return kBadInput;
+    }
+    return kDone;
+}
+
+}  // namespace
+
+const Command kExportCommand{"export", "FILE OUT.csv", {}, 2, 2, runExport};
+
+}  // namespace kw::cli

@@ -1,0 +1,48 @@
+#include "cell_refusal.h"
+#include "channels/channel_csv.h"
+#include "commands.h"
+#include "document_io.h"
+#include "exit_status.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::size_t kLargestCsv = 1u << 20;  // far above 129 rows of nine cells
+
+int runImport(const Arguments& arguments, CommandContext& context) {
+    const std::string& path = arguments.positionals()[0];
+    const std::string& csvPath = arguments.positionals()[1];
+    std::string csv;
+    if (const FileReadResult read = readWholeFile(csvPath, csv, kLargestCsv); !read) {
+        context.err << read.error << '\n';
+        return kBadInput;
+    }
+    auto view = openDocument(path, context);
+    if (!view) {
+        return kBadInput;
+    }
+    const CsvImportResult imported =
+        importChannelsCsv(csv, view->grid, view->editors, context.product);
+    switch (imported.status) {
+        case CsvImportStatus::Malformed:
+            context.err << "Cannot import \"" << csvPath << "\": " << imported.error << '\n';
+            return kBadInput;
+        case CsvImportStatus::Rejected:
+            context.err << "Cannot import \"" << csvPath << "\": row "
+                        << rowTitle(imported.cell.row) << ", column " << imported.cell.column
+                        << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
+                        << refusalReason(imported.edit, view->editors, imported.cell,
+                                         imported.value)
+                        << '\n';
+            return kRefused;
+        case CsvImportStatus::Imported:
+            break;
+    }
+    return saveDocument(*view, path, context) ? kDone : kBadInput;
+}
+
+}  // namespace
+
+const Command kImportCommand{"import", "FILE IN.csv", {}, 2, 2, runImport};
+
+}  // namespace kw::cli

@@ -1,0 +1,155 @@
+#include "channels/channel_editors.h"
+
+#include <cassert>
+
+#include "channels/channel_name.h"
+#include "channels/channel_words.h"
+#include "channels/frequency_codec.h"
+#include "channels/tone_table.h"
+
+namespace kw {
+namespace {
+
+enum EditorSlot : std::size_t { kFrequency, kTone, kName, kPower, kWidth, kScanAdd, kBusyLock };
+
+std::vector<std::string> words(Language language, std::initializer_list<ChannelWord> list) {
+    std::vector<std::string> items;
+    for (const ChannelWord& word : list) {
+        items.emplace_back(word.in(language));
+    }
+    return items;
+}
+
+InPlaceEditor dropDown(int id, std::vector<std::string> items) {
+    return {id, EditorKind::DropDownList, std::move(items), 0};
+}
+
+EditorSlot slotOfColumn(int column) {
+    switch (column) {
+        case kRxColumn:
+        case kTxColumn:
+            return kFrequency;
+        case kDecodeToneColumn:
+        case kEncodeToneColumn:
+            return kTone;
+        case kNameColumn:
+            return kName;
+        case kPowerColumn:
+            return kPower;
+        case kWidthColumn:
+            return kWidth;
+        case kScanAddColumn:
+            return kScanAdd;
+        default:
+            assert(column == kBusyLockColumn);
+            return kBusyLock;
+    }
+}
+
+// A first frequency makes a channel: Tx as Rx, no tones, no name, the default flags.
+void writeNewChannelDefaults(ChannelGrid& grid, int row, const std::string& rx) {
+    const Language language = grid.language();
+    grid.setText({row, kTxColumn}, rx);
+    grid.setText({row, kDecodeToneColumn}, std::string(kNoToneWord.in(language)));
+    grid.setText({row, kEncodeToneColumn}, std::string(kNoToneWord.in(language)));
+    grid.setText({row, kNameColumn}, {});
+    grid.setText({row, kPowerColumn}, std::string(kHighPowerWord.in(language)));
+    grid.setText({row, kWidthColumn}, std::string(kWideWord.in(language)));
+    grid.setText({row, kScanAddColumn}, std::string(kYesWord.in(language)));
+    grid.setText({row, kBusyLockColumn}, std::string(kBusyOffWord.in(language)));
+}
+
+CellCommitOutcome committed() {
+    return {CellCommitStatus::Committed, {}, {}};
+}
+
+}  // namespace
+
+std::string_view rejectionText(const CellCommitOutcome& outcome, Language language) {
+    if (outcome.message) {
+        return messageText(*outcome.message, language);
+    }
+    return outcome.nameProblem ? builtInText(*outcome.nameProblem, language) : std::string_view();
+}
+
+ChannelEditors::ChannelEditors(Language language)
+    : editors_{
+          InPlaceEditor(kFrequencyEditorId, EditorKind::EditBox, {}, kFrequencyEditorLength),
+          dropDown(kToneListId, buildToneList(language)),
+          InPlaceEditor(kNameEditorId, EditorKind::EditBox, {}, kNameEditorLength),
+          dropDown(kPowerListId, words(language, {kLowPowerWord, kHighPowerWord})),
+          dropDown(kWidthListId, words(language, {kWideWord, kNarrowWord})),
+          dropDown(kScanAddListId, words(language, {kYesWord, kNoWord})),
+          dropDown(kBusyLockListId,
+                   words(language, {kBusyOffWord, kBusyCarrierWord, kBusyToneWord})),
+      } {}
+
+InPlaceEditor& ChannelEditors::forColumn(int column) {
+    return editors_[slotOfColumn(column)];
+}
+
+const InPlaceEditor& ChannelEditors::forColumn(int column) const {
+    return editors_[slotOfColumn(column)];
+}
+
+void ChannelEditors::showEditor(const ChannelGrid& grid) {
+    current(grid).show(grid.text(grid.current()));
+}
+
+void ChannelEditors::hideAll() {
+    for (InPlaceEditor& editor : editors_) {
+        editor.hide();
+    }
+}
+
+CellCommitOutcome ChannelEditors::commitCell(ChannelGrid& grid, const ProductState& product) {
+    InPlaceEditor& editor = current(grid);
+    if (!editor.visible() || !editor.edited()) {
+        editor.hide();
+        return {};
+    }
+    const auto [row, column] = grid.current();
+    const std::string rx = grid.text(row, kRxColumn);
+    const std::string tx = grid.text(row, kTxColumn);
+    const std::string& typed = editor.text();
+    if (column == kRxColumn) {
+        if (typed.empty()) {
+            grid.clearChannel(row);
+            editor.hide();
+            return committed();
+        }
+        ParsedFrequency parsed = parseFrequency(typed);
+        if (const auto rejection = validateRx(parsed.value, product)) {
+            return {CellCommitStatus::Rejected, rejection, {}};
+        }
+        if (rx.empty()) {
+            writeNewChannelDefaults(grid, row, parsed.text);
+        }
+        grid.setText({row, kRxColumn}, std::move(parsed.text));
+    } else if (column == kTxColumn) {
+        grid.setText({row, kTxColumn}, coerceTx(typed, rx, product));
+    } else if (rx.empty() && tx.empty()) {
+        grid.setText({row, column}, {});
+    } else if (column == kNameColumn) {
+        GbkCodec codec;
+        if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
+            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem)};
+        }
+        grid.setText({row, column}, typed);
+    } else {
+        grid.setText({row, column}, typed);
+    }
+    editor.hide();
+    return committed();
+}
+
+EnterOutcome ChannelEditors::commitCellByEnter(ChannelGrid& grid, const ProductState& product) {
+    EnterOutcome outcome{commitCell(grid, product), false};
+    if (outcome.commit.rejected()) {
+        current(grid).clearAfterRejection();
+        outcome.keyToEditor = true;
+    }
+    return outcome;
+}
+
+}  // namespace kw

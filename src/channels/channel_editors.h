@@ -1,0 +1,79 @@
+#pragma once
+// The seven in-place editors of the channel grid and the cell commit that takes an
+// editor's text into the cell it covers.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "channels/channel_grid.h"
+#include "channels/in_place_editor.h"
+#include "model/product_state.h"
+#include "res/messages.h"
+
+namespace kw {
+
+inline constexpr int kFrequencyEditorId = 1127;
+inline constexpr int kToneListId = 1132;
+inline constexpr int kNameEditorId = 1126;
+inline constexpr int kPowerListId = 1129;
+inline constexpr int kWidthListId = 1128;
+inline constexpr int kScanAddListId = 1134;
+inline constexpr int kBusyLockListId = 1130;
+
+inline constexpr int kFrequencyEditorLength = 9;
+inline constexpr int kNameEditorLength = 7;
+
+enum class CellCommitStatus {
+    Unchanged,  // the editor was hidden or not edited: nothing changed, the editor is hidden
+    Committed,  // the cells took the editor's text; the editor is hidden
+    Rejected,   // the cells kept their texts; the editor stays visible
+};
+
+struct [[nodiscard]] CellCommitOutcome {
+    CellCommitStatus status = CellCommitStatus::Unchanged;
+    // A rejected frequency: the shell shows it in a message box captioned "Caution".
+    std::optional<MessageId> message;
+    // A rejected name.
+    std::optional<BuiltInText> nameProblem;
+
+    bool rejected() const { return status == CellCommitStatus::Rejected; }
+};
+
+// The rejection's text in `language`; empty when nothing was rejected.
+[[nodiscard]] std::string_view rejectionText(const CellCommitOutcome& outcome, Language language);
+
+struct [[nodiscard]] EnterOutcome {
+    CellCommitOutcome commit;
+    // After a rejection the key goes on to the editor; otherwise to the form's own
+    // processing.
+    bool keyToEditor = false;
+};
+
+class ChannelEditors {
+  public:
+    // Items in `language`; all hidden.
+    explicit ChannelEditors(Language language);
+
+    std::span<const InPlaceEditor> all() const { return editors_; }
+    InPlaceEditor& forColumn(int column);
+    const InPlaceEditor& forColumn(int column) const;
+    InPlaceEditor& current(const ChannelGrid& grid) { return forColumn(grid.current().column); }
+
+    // Enter cell and mouse down: the current column's editor shows the current cell.
+    void showEditor(const ChannelGrid& grid);
+    // A grid scroll hides every editor.
+    void hideAll();
+
+    // Leave cell, and on request before a transfer's grid commit. Only an edited editor
+    // changes cells; an Rx rejection leaves the row as it was and the editor in place.
+    CellCommitOutcome commitCell(ChannelGrid& grid, const ProductState& product);
+    // Enter in the frequency editor: as commitCell, but a rejection empties the editor.
+    EnterOutcome commitCellByEnter(ChannelGrid& grid, const ProductState& product);
+
+  private:
+    std::array<InPlaceEditor, 7> editors_;
+};
+
+}  // namespace kw

@@ -1,0 +1,49 @@
+#include "channels/editor_keys.h"
+
+#include "channels/channel_editors.h"
+#include "channels/grid_layout.h"
+
+namespace kw {
+namespace {
+
+constexpr int kRxFrequencyHelp = 2127;
+constexpr int kTxFrequencyHelp = 2128;
+constexpr int kDecodeToneHelp = 2132;
+constexpr int kEncodeToneHelp = 2133;
+
+}  // namespace
+
+KeyAction frequencyEditorKeyAction(EditorKey key, bool shift) {
+    switch (key) {
+        case EditorKey::Backspace:
+        case EditorKey::Delete:
+        case EditorKey::KeypadDigit:
+        case EditorKey::KeypadDecimal:
+        case EditorKey::Left:
+        case EditorKey::Right:
+        case EditorKey::Up:
+        case EditorKey::Down:
+            return KeyAction::PassToEditor;
+        case EditorKey::Digit:
+        case EditorKey::Period:
+            return shift ? KeyAction::Swallow : KeyAction::PassToEditor;
+        case EditorKey::Enter:
+            return KeyAction::CommitCell;
+        case EditorKey::F1:
+        case EditorKey::Other:
+            break;
+    }
+    return KeyAction::Swallow;
+}
+
+int helpContext(int focusedControlId, int currentColumn) {
+    if (focusedControlId == kFrequencyEditorId) {
+        return currentColumn == kTxColumn ? kTxFrequencyHelp : kRxFrequencyHelp;
+    }
+    if (focusedControlId == kToneListId) {
+        return currentColumn == kEncodeToneColumn ? kEncodeToneHelp : kDecodeToneHelp;
+    }
+    return focusedControlId;
+}
+
+}  // namespace kw
