@@ -6,10 +6,8 @@ namespace kw::cli {
 
 std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
-        &kNewCommand,
-        &kInfoCommand,
-        &kProfileCommand,
-        &kFeaturesCommand,
+        &kNewCommand,   &kInfoCommand, &kProfileCommand, &kFeaturesCommand,
+        &kPortsCommand, &kReadCommand, &kWriteCommand,
     };
     return kCommands;
 }

@@ -13,5 +13,8 @@ extern const Command kNewCommand;
 extern const Command kInfoCommand;
 extern const Command kProfileCommand;
 extern const Command kFeaturesCommand;
+extern const Command kPortsCommand;
+extern const Command kReadCommand;
+extern const Command kWriteCommand;
 
 }  // namespace kw::cli
