@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace kw::sim {
@@ -20,6 +21,7 @@ struct TimedByte {
 
 constexpr std::chrono::nanoseconds kBitsPerByteTimesSecond{10'000'000'000};
 constexpr std::size_t kReadChunk = 256;
+constexpr std::chrono::milliseconds kLastAnswerGrace{300};
 
 timespec timeoutUntil(Clock::time_point deadline) {
     const auto left = std::max(Clock::duration::zero(), deadline - Clock::now());
@@ -48,7 +50,13 @@ class LineRun {
                 return *end;
             }
             if (stopping_ && outgoing_.empty()) {
-                return LineEnd::SessionsDone;
+                // Closing hangs the line up, which throws away what the program has
+                // not read yet: give it time to take the last answer first.
+                if (!closeAt_) {
+                    closeAt_ = Clock::now() + kLastAnswerGrace;
+                } else if (Clock::now() >= *closeAt_) {
+                    return LineEnd::SessionsDone;
+                }
             }
             if (auto end = wait()) {
                 return *end;
@@ -132,6 +140,9 @@ class LineRun {
         if (radio_.inSession()) {
             deadline = std::min(deadline, lastActivity_ + kSessionIdleLimit);
         }
+        if (closeAt_) {
+            deadline = std::min(deadline, *closeAt_);
+        }
         pollfd entries[2] = {{line_.master(), POLLIN, 0}, {options_.stopFd, POLLIN, 0}};
         const nfds_t count = options_.stopFd >= 0 ? 2 : 1;
         timespec timeout{};
@@ -177,6 +188,7 @@ class LineRun {
     Clock::time_point lastActivity_ = Clock::now();
     int sessions_ = 0;
     bool stopping_ = false;
+    std::optional<Clock::time_point> closeAt_;
 };
 
 }  // namespace
