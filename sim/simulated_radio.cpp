@@ -137,7 +137,7 @@ Reaction SimulatedRadio::readFrame(std::uint16_t address) {
 Reaction SimulatedRadio::writeFrame(std::uint16_t address) {
     std::vector<std::uint8_t> data(pending_.begin() + protocol::kFrameHeaderSize, pending_.end());
     pending_.clear();
-    switch (fault_.at(address, fault_.kind) ? fault_.kind : FaultKind::None) {
+    switch (fault_.address == address ? fault_.kind : FaultKind::None) {
         case FaultKind::DisconnectAt:
             return {{}, true};
         case FaultKind::NakAt:
