@@ -5,8 +5,7 @@
 namespace kw::cli {
 
 std::optional<Arguments> Arguments::parse(std::span<const std::string> words,
-                                          std::span<const OptionSpec> options,
-                                          std::string& error) {
+                                          std::span<const OptionSpec> options, std::string& error) {
     Arguments parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -56,7 +55,9 @@ std::optional<Arguments> Arguments::parse(std::span<const std::string> words,
     return parsed;
 }
 
-bool Arguments::has(std::string_view option) const { return options_.contains(option); }
+bool Arguments::has(std::string_view option) const {
+    return options_.contains(option);
+}
 
 std::string Arguments::value(std::string_view option, std::string_view fallback) const {
     const auto found = options_.find(option);

@@ -17,7 +17,7 @@ struct OptionSpec {
 };
 
 class Arguments {
-public:
+  public:
     // Fails with a sentence in `error` on an unknown option, a missing value or a repeat.
     [[nodiscard]] static std::optional<Arguments> parse(std::span<const std::string> words,
                                                         std::span<const OptionSpec> options,
@@ -29,7 +29,7 @@ public:
     std::string value(std::string_view option, std::string_view fallback = {}) const;
     std::vector<std::string> values(std::string_view option) const;
 
-private:
+  private:
     std::vector<std::string> positionals_;
     std::map<std::string, std::vector<std::string>, std::less<>> options_;
 };

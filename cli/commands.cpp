@@ -14,6 +14,8 @@ std::span<const Command* const> allCommands() {
         &kSetCommand,
         &kExportCommand,
         &kImportCommand,
+        &kNewCommand,   &kInfoCommand, &kProfileCommand, &kFeaturesCommand,
+        &kPortsCommand, &kReadCommand, &kWriteCommand,
     };
     return kCommands;
 }

@@ -17,5 +17,8 @@ extern const Command kChannelsCommand;
 extern const Command kSetCommand;
 extern const Command kExportCommand;
 extern const Command kImportCommand;
+extern const Command kPortsCommand;
+extern const Command kReadCommand;
+extern const Command kWriteCommand;
 
 }  // namespace kw::cli

@@ -1,0 +1,38 @@
+#include <array>
+
+#include "commands.h"
+#include "document_io.h"
+#include "exit_status.h"
+#include "transfer_run.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 3> kOptions{{kPortOption, {"into"}, kRetryOption}};
+
+// The radio goes into the --into document (whose password the radio must have) or a new
+// one; only a complete Read is saved, so a failure leaves no output file.
+int runRead(const Arguments& arguments, CommandContext& context) {
+    std::optional<CProgramDoc> document;
+    if (arguments.has("into")) {
+        document = openDocument(arguments.value("into"), context);
+        if (!document) {
+            return kBadInput;
+        }
+    } else {
+        document.emplace();
+        document->onNewDocument(context.product, {}, Language::English);
+    }
+    const int status = runTransfer(TransferDirection::Read, *document, arguments, context);
+    if (status != kDone) {
+        return status;
+    }
+    return saveDocument(*document, arguments.positionals()[0], context) ? kDone : kBadInput;
+}
+
+}  // namespace
+
+const Command kReadCommand{
+    "read", "--port PORT OUT.dat [--into DOC.dat] [--retry N]", kOptions, 1, 1, runRead};
+
+}  // namespace kw::cli

@@ -1,0 +1,25 @@
+#include <array>
+
+#include "commands.h"
+#include "document_io.h"
+#include "exit_status.h"
+#include "transfer_run.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::array<OptionSpec, 2> kOptions{{kPortOption, kRetryOption}};
+
+int runWrite(const Arguments& arguments, CommandContext& context) {
+    auto document = openDocument(arguments.positionals()[0], context);
+    if (!document) {
+        return kBadInput;
+    }
+    return runTransfer(TransferDirection::Write, *document, arguments, context);
+}
+
+}  // namespace
+
+const Command kWriteCommand{"write", "--port PORT FILE.dat [--retry N]", kOptions, 1, 1, runWrite};
+
+}  // namespace kw::cli

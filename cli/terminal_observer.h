@@ -1,0 +1,43 @@
+#pragma once
+// A transfer on the terminal: a progress bar on the error stream, Ctrl-C to cancel, and
+// the Retry/Cancel question asked on the terminal when the input is one.
+
+#include <chrono>
+#include <optional>
+#include <ostream>
+
+#include "interrupt_watch.h"
+#include "link/session_observer.h"
+
+namespace kw::cli {
+
+class TerminalObserver final : public SessionObserver {
+  public:
+    // `retries`: how many Retry/Cancel questions are answered Retry without asking.
+    // `inputFd`: where a person may answer the rest; anything but a terminal answers
+    // Cancel.
+    TerminalObserver(std::ostream& err, InterruptWatch& interrupts, int retries, int inputFd);
+
+    void setStatus(BuiltInText text) override;
+    void setProgress(int position) override;
+    bool dispatchAndCheckCancel() override;
+    RetryAnswer askRetry(MessageId id) override;
+    void showMessage(const TransferMessage& message) override;
+
+    // Ends the bar's line once the transfer is over.
+    void finish();
+
+  private:
+    void endBarLine();
+    RetryAnswer askOnTerminal();
+
+    std::ostream& err_;
+    InterruptWatch& interrupts_;
+    int retriesLeft_;
+    int inputFd_;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    std::optional<BuiltInText> shownStatus_;
+    bool barShown_ = false;
+};
+
+}  // namespace kw::cli

@@ -1,0 +1,21 @@
+#pragma once
+// What read and write share: the --port and --retry options, the session on the real
+// serial port with the terminal as its user, and the exit status of the outcome.
+
+#include <array>
+
+#include "command.h"
+#include "link/programming_session.h"
+#include "model/program_doc.h"
+
+namespace kw::cli {
+
+inline constexpr OptionSpec kPortOption{"port"};
+inline constexpr OptionSpec kRetryOption{"retry"};
+
+// Runs the Process window's Start on `document`: grid commit, the whole session and,
+// after a Read, the refill. Returns the exit status; reports on the error stream.
+[[nodiscard]] int runTransfer(TransferDirection direction, CProgramDoc& document,
+                              const Arguments& arguments, CommandContext& context);
+
+}  // namespace kw::cli

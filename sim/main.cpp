@@ -1,0 +1,178 @@
+// kwradio-sim: a KW-217V or KW-217U radio on a pseudo-terminal, for tests and demos.
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "model/document_file.h"
+#include "model/model_table.h"
+#include "radio_line.h"
+
+namespace {
+
+using kw::cli::OptionSpec;
+
+constexpr std::array<OptionSpec, 9> kOptions{{
+    {"model"},
+    {"image"},
+    {"password"},
+    {"save"},
+    {"baud"},
+    {"turnaround"},
+    {"fault"},
+    {"link"},
+    {"sessions"},
+}};
+
+constexpr int kDone = 0;
+constexpr int kBadUsage = 2;
+constexpr int kLineFailure = 3;
+constexpr int kMaxTurnaroundMs = 60000;
+constexpr int kMaxBaud = 4'000'000;
+
+constexpr std::string_view kUsage =
+    "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
+    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault SPEC] [--link PATH] "
+    "[--sessions N]\n";
+
+bool parseCount(const kw::cli::Arguments& arguments, std::string_view option, int limit,
+                int& value) {
+    if (!arguments.has(option)) {
+        return true;
+    }
+    const std::string text = arguments.value(option);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0 ||
+        value > limit) {
+        std::cerr << "--" << option << " needs a whole number from 0 to " << limit << ".\n";
+        return false;
+    }
+    return true;
+}
+
+bool saveMemory(const std::string& path, kw::RadioImage image, const kw::sim::RadioMemory& memory) {
+    kw::sim::copyMemoryIntoImage(memory, image);
+    const kw::FileWriteResult written = kw::storeDocumentFile(path, image);
+    if (!written) {
+        std::cerr << written.error << '\n';
+    }
+    return static_cast<bool>(written);
+}
+
+// A symbolic link at `path` to the device, replacing an old link but never a file.
+bool makeLink(const std::string& path, const std::string& device) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        std::filesystem::remove(path, error);
+    }
+    std::filesystem::create_symlink(device, path, error);
+    if (error) {
+        std::cerr << "Cannot make the link " << path << ": " << error.message() << ".\n";
+        return false;
+    }
+    return true;
+}
+
+int run(const std::vector<std::string>& words) {
+    std::string error;
+    const auto arguments = kw::cli::Arguments::parse(words, kOptions, error);
+    if (!arguments || !arguments->positionals().empty() || !arguments->has("model")) {
+        std::cerr << error << (error.empty() ? "" : " ") << kUsage;
+        return kBadUsage;
+    }
+    const auto model = kw::modelIndexOfText(arguments->value("model"));
+    if (!model) {
+        std::cerr << "Unknown model \"" << arguments->value("model")
+                  << "\"; choose KW-217V or KW-217U.\n";
+        return kBadUsage;
+    }
+    kw::RadioImage image = kw::sim::factoryImage(*model);
+    if (arguments->has("image")) {
+        const kw::DocumentLoadResult loaded =
+            kw::loadDocumentFile(arguments->value("image"), image);
+        if (!loaded) {
+            std::cerr << "Cannot open \"" << arguments->value("image") << "\": " << loaded.error
+                      << '\n';
+            return kBadUsage;
+        }
+        kw::sim::setModel(image, *model);
+    }
+    if (arguments->has("password") && !kw::sim::setPassword(image, arguments->value("password"))) {
+        std::cerr << "--password takes up to " << kw::sim::kMaxPasswordDigits << " digits.\n";
+        return kBadUsage;
+    }
+    kw::sim::LineOptions options;
+    int turnaroundMs = 0;
+    if (!parseCount(*arguments, "baud", kMaxBaud, options.baud) ||
+        !parseCount(*arguments, "turnaround", kMaxTurnaroundMs, turnaroundMs) ||
+        !parseCount(*arguments, "sessions", kMaxBaud, options.sessions)) {
+        return kBadUsage;
+    }
+    options.turnaround = std::chrono::milliseconds(turnaroundMs);
+    if (arguments->has("fault")) {
+        const auto fault = kw::sim::parseFault(arguments->value("fault"));
+        if (!fault) {
+            std::cerr << "Unknown fault \"" << arguments->value("fault")
+                      << "\"; see the usage in the README.\n";
+            return kBadUsage;
+        }
+        options.fault = *fault;
+    }
+
+    // SIGTERM and SIGINT end the run through a descriptor the line waits on.
+    sigset_t endSignals;
+    sigemptyset(&endSignals);
+    sigaddset(&endSignals, SIGTERM);
+    sigaddset(&endSignals, SIGINT);
+    sigprocmask(SIG_BLOCK, &endSignals, nullptr);
+    const int signalFd = ::signalfd(-1, &endSignals, SFD_CLOEXEC);
+    options.stopFd = signalFd;
+
+    auto line = kw::sim::PseudoTerminal::open(error);
+    if (!line) {
+        std::cerr << error << '\n';
+        return kLineFailure;
+    }
+    const std::string linkPath = arguments->value("link");
+    if (!linkPath.empty() && !makeLink(linkPath, line->devicePath())) {
+        return kBadUsage;
+    }
+    std::cout << line->devicePath() << std::endl;
+
+    const std::string savePath = arguments->value("save");
+    bool saved = true;
+    if (!savePath.empty()) {
+        options.sessionEnded = [&](const kw::sim::RadioMemory& memory) {
+            saved = saveMemory(savePath, image, memory) && saved;
+        };
+    }
+    kw::sim::SimulatedRadio radio(kw::sim::memoryFromImage(image), options.fault);
+    const kw::sim::LineEnd end = kw::sim::runRadioLine(*line, radio, options);
+    if (!savePath.empty()) {
+        saved = saveMemory(savePath, image, radio.memory()) && saved;
+    }
+    if (!linkPath.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(linkPath, ignored);
+    }
+    if (end == kw::sim::LineEnd::LineError) {
+        std::cerr << "The pseudo-terminal failed.\n";
+        return kLineFailure;
+    }
+    return saved ? kDone : kLineFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+}

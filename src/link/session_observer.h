@@ -1,0 +1,41 @@
+#pragma once
+// How a programming session talks to its user. The desktop's Process window answers
+// with its status line, progress bar, event loop and message boxes; the command line
+// with a progress bar on the terminal and Ctrl-C.
+
+#include <string>
+#include <variant>
+
+#include "res/messages.h"
+
+namespace kw {
+
+// A message by string-table ID or built-in text, with an optional second line that
+// names the device and what to do about it.
+struct TransferMessage {
+    std::variant<MessageId, BuiltInText> text;
+    std::string detail;
+
+    friend bool operator==(const TransferMessage&, const TransferMessage&) = default;
+};
+
+[[nodiscard]] std::string_view messageText(const TransferMessage& message, Language language);
+
+enum class RetryAnswer { Retry, Cancel };
+
+class SessionObserver {
+  public:
+    virtual ~SessionObserver() = default;
+
+    virtual void setStatus(BuiltInText text) = 0;
+    // The bar moved to `position` (1-191); the status line shows that number.
+    virtual void setProgress(int position) = 0;
+    // Handles one pending event, if any, and says whether the user has asked to cancel.
+    virtual bool dispatchAndCheckCancel() = 0;
+    // Message 61449 with Retry and Cancel.
+    virtual RetryAnswer askRetry(MessageId id) = 0;
+    // A message with OK; the session has closed the port by then.
+    virtual void showMessage(const TransferMessage& message) = 0;
+};
+
+}  // namespace kw

@@ -1,0 +1,184 @@
+// kwprog-cli ports, read and write against kwradio-sim on a pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli.h"
+#include "cli_process.h"
+#include "link/posix_serial_port.h"
+#include "model/document_file.h"
+#include "support/temp_dir.h"
+
+namespace kw {
+namespace {
+
+using test::CliProcess;
+using test::startSim;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun cli(std::vector<std::string> words) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCli(words, out, err);
+    return {status, out.str(), err.str()};
+}
+
+bool exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+class CliTransfer : public ::testing::Test {
+  protected:
+    std::string file(const std::string& name) const { return dir_.file(name); }
+
+    // A document of the model made as kwprog-cli new makes it.
+    std::string newDocument(const std::string& name, const std::string& model) {
+        const std::string path = file(name);
+        EXPECT_EQ(cli({"new", path, "--model", model}).status, 0);
+        return path;
+    }
+
+    test::TempDir dir_;
+};
+
+class CliBothModels : public CliTransfer, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CliBothModels, ReadSavesTheRadioAndWriteSendsADocumentBack) {
+    const std::string saved = file("radio-memory.dat");
+    auto sim = startSim({"--model", GetParam(), "--save", saved, "--link", file("radio")});
+    EXPECT_EQ(sim.device(), std::filesystem::read_symlink(file("radio")).string());
+
+    const CliRun read = cli({"read", "--port", file("radio"), file("out.dat")});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(cli({"info", file("out.dat")}).out.find(std::string("model: ") + GetParam()),
+              std::string::npos);
+
+    // Change a byte of the document and write it back.
+    RadioImage image{};
+    ASSERT_TRUE(loadDocumentFile(file("out.dat"), image));
+    image[0] = 0x42;
+    ASSERT_TRUE(storeDocumentFile(file("changed.dat"), image));
+    const CliRun write = cli({"write", "--port", sim.device(), file("changed.dat")});
+    ASSERT_EQ(write.status, 0) << write.err;
+
+    EXPECT_EQ(sim.stop(), 0);
+    RadioImage radio{};
+    ASSERT_TRUE(loadDocumentFile(saved, radio));
+    EXPECT_EQ(radio[0], 0x42);
+    EXPECT_FALSE(exists(file("radio")));  // the link goes with the simulator
+}
+
+INSTANTIATE_TEST_SUITE_P(Sim, CliBothModels, ::testing::Values("KW-217V", "KW-217U"));
+
+TEST_F(CliTransfer, ReadIntoADocumentNeedsTheRadiosPassword) {
+    auto sim = startSim({"--model", "KW-217V", "--password", "123456"});
+    const std::string plain = newDocument("plain.dat", "KW-217V");
+    const CliRun refused = cli({"read", "--port", sim.device(), file("out.dat"), "--into", plain});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("Password Error!"), std::string::npos);
+    EXPECT_FALSE(exists(file("out.dat")));
+
+    RadioImage image{};
+    ASSERT_TRUE(loadDocumentFile(plain, image));
+    const std::string digits = "123456";
+    std::copy(digits.begin(), digits.end(), image.begin() + kPassword);
+    ASSERT_TRUE(storeDocumentFile(file("locked.dat"), image));
+    const CliRun read =
+        cli({"read", "--port", sim.device(), file("out.dat"), "--into", file("locked.dat")});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_TRUE(exists(file("out.dat")));
+}
+
+TEST_F(CliTransfer, WriteToTheOtherModelIsRefused) {
+    auto sim = startSim({"--model", "KW-217U"});
+    const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
+    EXPECT_EQ(write.status, 3);
+    EXPECT_NE(write.err.find("Band not match"), std::string::npos);
+}
+
+TEST_F(CliTransfer, DisconnectDuringAReadWritesNoFile) {
+    auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x0C30"});
+    const CliRun read = cli({"read", "--port", sim.device(), file("out.dat")});
+    EXPECT_EQ(read.status, 3);
+    EXPECT_NE(read.err.find("Program Interrupt, Please reset the radio and try again"),
+              std::string::npos);
+    EXPECT_FALSE(exists(file("out.dat")));
+}
+
+TEST_F(CliTransfer, SimulatorEndsAfterItsSessions) {
+    auto sim = startSim({"--model", "KW-217V", "--sessions", "1"});
+    ASSERT_EQ(cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")}).status, 0);
+    EXPECT_EQ(sim.wait(), 0);
+}
+
+TEST_F(CliTransfer, PortThatCannotBeOpenedSaysSo) {
+    auto sim = startSim({"--model", "KW-217V"});
+    PosixSerialPort holder;
+    ASSERT_TRUE(holder.open(sim.device()));
+    const std::string document = newDocument("v.dat", "KW-217V");
+    const CliRun busy = cli({"write", "--port", sim.device(), document});
+    EXPECT_EQ(busy.status, 3);
+    EXPECT_NE(busy.err.find("Could not Open the Port"), std::string::npos);
+
+    const CliRun nowhere = cli({"write", "--port", "COM17", document});
+    EXPECT_EQ(nowhere.status, 3);
+    EXPECT_NE(nowhere.err.find("COM17 has no device file."), std::string::npos);
+}
+
+TEST_F(CliTransfer, BadUsageIsRefusedBeforeThePortIsTouched) {
+    const std::string document = newDocument("v.dat", "KW-217V");
+    EXPECT_EQ(cli({"write", document}).status, 2);
+    EXPECT_EQ(cli({"write", "--port", "COM1", "--retry", "many", document}).status, 2);
+    EXPECT_EQ(cli({"read", "--port", "COM1", file("out.dat"), "--into", file("none.dat")}).status,
+              2);
+}
+
+TEST_F(CliTransfer, PortsListsTheSixteenNumberedPorts) {
+    const CliRun ports = cli({"ports"});
+    EXPECT_EQ(ports.status, 0);
+    EXPECT_EQ(ports.out.rfind("COM1  /dev/ttyUSB0", 0), 0u) << ports.out;
+    EXPECT_NE(ports.out.find("\nCOM16 /dev/ttyS3"), std::string::npos) << ports.out;
+}
+
+TEST_F(CliTransfer, SilentRadioIsRetriedAsToldThenCancelled) {
+    auto sim = startSim({"--model", "KW-217V", "--fault", "silent"});
+    CliProcess write(
+        {"write", "--port", sim.device(), "--retry", "1", newDocument("v.dat", "KW-217V")});
+    EXPECT_EQ(write.wait(), 3);
+    const std::string question =
+        "Communication Error, Please check all the connections and the radio power";
+    EXPECT_NE(write.stderrText.find(question + " [Retry]\n"), std::string::npos);
+    EXPECT_NE(write.stderrText.find(question + " [Cancel]\n"), std::string::npos);
+}
+
+TEST_F(CliTransfer, CtrlCDuringTheHandshakeCancels) {
+    auto sim = startSim({"--model", "KW-217V", "--fault", "silent"});
+    CliProcess read({"read", "--port", sim.device(), file("out.dat")});
+    ASSERT_TRUE(read.waitForError("Waiting the response from radio"));
+    read.interrupt();
+    EXPECT_EQ(read.wait(), 4);
+    EXPECT_FALSE(exists(file("out.dat")));
+    EXPECT_EQ(probePort(sim.device()), PortStatus::Free);
+}
+
+TEST_F(CliTransfer, CtrlCDuringTheDataPhaseCancelsAndLeavesTheDocumentAlone) {
+    auto sim = startSim({"--model", "KW-217V", "--baud", "9600"});
+    const std::string document = newDocument("v.dat", "KW-217V");
+    const std::string before = test::readFile(document);
+    CliProcess read({"read", "--port", sim.device(), document, "--into", document});
+    ASSERT_TRUE(read.waitForError(" 10/191"));
+    read.interrupt();
+    EXPECT_EQ(read.wait(), 4);
+    EXPECT_NE(read.stderrText.find("Cancelled."), std::string::npos);
+    EXPECT_EQ(test::readFile(document), before);
+}
+
+}  // namespace
+}  // namespace kw
