@@ -13,15 +13,16 @@ constexpr std::array<OptionSpec, 3> kOptions{{kPortOption, {"into"}, kRetryOptio
 // The radio goes into the --into document (whose password the radio must have) or a new
 // one; only a complete Read is saved, so a failure leaves no output file.
 int runRead(const Arguments& arguments, CommandContext& context) {
-    std::optional<CProgramDoc> document;
+    std::optional<DocumentView> document;
     if (arguments.has("into")) {
         document = openDocument(arguments.value("into"), context);
         if (!document) {
             return kBadInput;
         }
     } else {
-        document.emplace();
-        document->onNewDocument(context.product, {}, Language::English);
+        CProgramDoc fresh;
+        fresh.onNewDocument(context.product, {}, Language::English);
+        document = viewDocument(std::move(fresh), context);
     }
     const int status = runTransfer(TransferDirection::Read, *document, arguments, context);
     if (status != kDone) {

@@ -14,8 +14,9 @@ std::span<const Command* const> allCommands() {
         &kSetCommand,
         &kExportCommand,
         &kImportCommand,
-        &kNewCommand,   &kInfoCommand, &kProfileCommand, &kFeaturesCommand,
-        &kPortsCommand, &kReadCommand, &kWriteCommand,
+        &kPortsCommand,
+        &kReadCommand,
+        &kWriteCommand,
     };
     return kCommands;
 }

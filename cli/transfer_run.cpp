@@ -15,19 +15,19 @@ namespace {
 
 constexpr int kMaxRetries = 1000;
 
-// Until the channel grid takes part, the product state stands in for it: the grid
-// commit writes the product block and band bytes, the refill derives them back.
-class ProductStateSync final : public GridSync {
+// The document's grid around a transfer. A command line leaves nothing in an editor, so
+// there is no cell to commit.
+class ViewGridSync final : public GridSync {
   public:
-    ProductStateSync(ProductState& product, RadioImage& image) : product_(product), image_(image) {}
+    ViewGridSync(DocumentView& view, ProductState& product) : view_(view), product_(product) {}
 
     void cellCommit() override {}
-    void gridCommit() override { product_.writeInto(image_); }
-    void refill() override { product_.deriveFrom(image_); }
+    void gridCommit() override { view_.grid.commit(view_.image(), product_); }
+    void refill() override { view_.grid.refill(view_.image(), product_); }
 
   private:
+    DocumentView& view_;
     ProductState& product_;
-    RadioImage& image_;
 };
 
 std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
@@ -44,7 +44,7 @@ std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
 
 }  // namespace
 
-int runTransfer(TransferDirection direction, CProgramDoc& document, const Arguments& arguments,
+int runTransfer(TransferDirection direction, DocumentView& document, const Arguments& arguments,
                 CommandContext& context) {
     const auto retries = retriesOf(arguments, context.err);
     if (!retries) {
@@ -55,7 +55,7 @@ int runTransfer(TransferDirection direction, CProgramDoc& document, const Argume
         context.err << "Name the radio's port with --port (COM1-COM16 or a device path).\n";
         return kBadInput;
     }
-    ProductStateSync grid(context.product, document.image());
+    ViewGridSync grid(document, context.product);
     TransferCommands commands;
     const bool offered =
         direction == TransferDirection::Read ? commands.onRead() : commands.onWrite(grid);
