@@ -24,18 +24,18 @@ std::optional<Arguments> Arguments::parse(std::span<const std::string> words,
             inlineValue = std::string(name.substr(equals + 1));
             name = name.substr(0, equals);
         }
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto known = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == options.end()) {
+        if (known == options.end()) {
             error = "Unknown option \"--" + std::string(name) + "\".";
             return std::nullopt;
         }
         auto& slot = parsed.options_[std::string(name)];
-        if (!slot.empty() && !spec->repeatable) {
+        if (!slot.empty() && !known->repeatable) {
             error = "Option \"--" + std::string(name) + "\" is given more than once.";
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (inlineValue) {
                 error = "Option \"--" + std::string(name) + "\" takes no value.";
                 return std::nullopt;
