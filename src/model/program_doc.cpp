@@ -72,12 +72,14 @@ void CProgramDoc::onNewDocument(ProductState& product, std::string_view appName,
     fillNewDocumentImage(image_, product);
     title_ = builtInText(BuiltInText::ChannelInformation, language);
     path_ = appName;
+    modified_ = false;
 }
 
 DocumentLoadResult CProgramDoc::open(const std::string& path, Language language) {
     DocumentLoadResult result = loadDocumentFile(path, image_, language);
     if (result) {
         path_ = path;
+        modified_ = false;
     }
     return result;
 }
@@ -86,6 +88,7 @@ FileWriteResult CProgramDoc::save(const std::string& path) {
     FileWriteResult result = storeDocumentFile(path, image_);
     if (result) {
         path_ = path;
+        modified_ = false;
     }
     return result;
 }

@@ -22,6 +22,11 @@ public:
     void setPath(std::string path) { path_ = std::move(path); }
     const std::string& title() const { return title_; }
 
+    // Changed since it was created, opened or saved: set by every edit of the image or of
+    // the channel table, so ending the program can ask before throwing the edit away.
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
     // The factory image of a new document. `appName` is the Setup/AppName text, which
     // becomes the path a first save proposes. Normalises an erased stored band.
     void onNewDocument(ProductState& product, std::string_view appName, Language language);
@@ -35,6 +40,7 @@ private:
     RadioImage image_;
     std::string path_;
     std::string title_;
+    bool modified_ = false;
 };
 
 // Steps 2-9 of a new document: the image a radio has when nothing is programmed.

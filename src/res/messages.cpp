@@ -60,6 +60,8 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::ChannelNameNotRepresentable,
                  "A channel name can hold only characters of the radio's code page (GBK).",
                  "信道名字只能包含对讲机代码页 (GBK) 中的字符。"},
+    BuiltInEntry{BuiltInText::SaveChanges, "Save changes?", "是否保存更改？"},
+    BuiltInEntry{BuiltInText::HelpTitle, "Help", "帮助"},
 };
 
 }  // namespace

@@ -31,6 +31,8 @@ enum class BuiltInText {
     PasswordDigitsOnly,
     ChannelNameTooLong,
     ChannelNameNotRepresentable,
+    SaveChanges,
+    HelpTitle,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

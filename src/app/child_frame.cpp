@@ -1,0 +1,38 @@
+#include "app/child_frame.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+
+#include "app/program_view.h"
+#include "app/qt_text.h"
+
+namespace kw::app {
+
+CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> document, ProductState& product,
+                         QWidget* parent)
+    : QMdiSubWindow(parent),
+      document_(std::move(document)),
+      view_(new CProgramView(*document_, product, this)) {
+    setWidget(view_);
+    // A new document is "Channel Information"; an opened one shows its file's name.
+    const QString title = document_->title().empty()
+                              ? QFileInfo(toQString(document_->path())).fileName()
+                              : toQString(document_->title());
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setGeometry(0, 0, kWidth, kHeight);
+    setWindowModified(document_->isModified());
+}
+
+CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::setModified(bool modified) {
+    document_->setModified(modified);
+    setWindowModified(modified);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+}
+
+}  // namespace kw::app

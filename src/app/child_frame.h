@@ -1,0 +1,38 @@
+#pragma once
+// CChildFrame: the window of one document. It owns the document and its view; closing it
+// only hides it, and "Channel Information" shows it again with its edits.
+
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "model/program_doc.h"
+
+namespace kw::app {
+
+class CProgramView;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 1095;
+    static constexpr int kHeight = 650;
+
+    CChildFrame(std::unique_ptr<CProgramDoc> document, ProductState& product, QWidget* parent);
+    ~CChildFrame() override;
+
+    CProgramDoc& document() { return *document_; }
+    CProgramView* view() const { return view_; }
+
+    // Every edit of the document comes through here, so the title shows it.
+    void setModified(bool modified);
+    bool isModified() const { return document_->isModified(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::unique_ptr<CProgramDoc> document_;
+    CProgramView* view_;
+};
+
+}  // namespace kw::app

@@ -1,0 +1,457 @@
+#include "app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <array>
+
+#include "app/background_painter.h"
+#include "app/child_frame.h"
+#include "app/file_dialogs.h"
+#include "app/help_viewer.h"
+#include "app/language_dlg.h"
+#include "app/message_boxes.h"
+#include "app/navigation_bar.h"
+#include "app/product_info_dlg.h"
+#include "app/program_view.h"
+#include "app/qt_text.h"
+#include "app/toolbar_icons.h"
+#include "res/command_ids.h"
+#include "res/messages.h"
+
+namespace kw::app {
+namespace {
+
+using namespace command;
+
+struct TreeChild {
+    std::string_view english;
+    std::string_view chinese;
+    int command;
+};
+
+constexpr std::array<TreeChild, 3> kTreeChildren{{
+    {"Product Information", "机型设置", kProductInformation},
+    {"Channel Information", "信道信息", kChannelInformation},
+    {"Optional Features", "可选功能", kOptionalFeatures},
+}};
+
+// Commands that act on a document and so wait for one.
+constexpr std::array kDocumentCommands{kFileClose, kFileSave,           kFileSaveAs,
+                                       kFilePrint, kFilePrintPreview,   kRead,
+                                       kWrite,     kProductInformation, kOptionalFeatures};
+
+const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
+
+}  // namespace
+
+CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(this) {
+    setWindowTitle(context_.title);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    createMenus();
+    createToolBar();
+    createStatusBar();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    createNavigationBar(central);
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(navigationBar_);
+    layout->addWidget(mdiArea_, 1);
+    setCentralWidget(central);
+    background_ =
+        new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
+                              QString::fromLatin1(kBuiltInBackground));
+
+    connectCommands();
+    createShortcuts();
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            lastActive_ = child;
+        }
+        updateMenus();
+    });
+    updateMenus();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QString CMainFrame::commandText(int command) const {
+    return toQString(context_.resources.string(command));
+}
+
+void CMainFrame::createMenus() {
+    for (const MenuResource& menu : context_.resources.menus) {
+        for (const PopupResource& popup : menu.popups) {
+            auto* qmenu = new QMenu(toQString(popup.text), this);
+            qmenu->installEventFilter(this);
+            for (const MenuItemResource& item : popup.items) {
+                if (item.command == 0) {
+                    qmenu->addSeparator();
+                    continue;
+                }
+                QAction* action = commands_.createAction(item.command, toQString(item.text), qmenu);
+                action->setStatusTip(toQString(promptOf(context_.resources.string(item.command))));
+                qmenu->addAction(action);
+            }
+            menus_[menu.id].push_back(qmenu);
+        }
+    }
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = new QToolBar(this);
+    toolBar_->setObjectName(QStringLiteral("toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    for (const int command : context_.resources.toolbar) {
+        if (command == 0) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        const std::string_view text = context_.resources.string(command);
+        QAction* action = commands_.createAction(command, toQString(toolTipOf(text)), toolBar_);
+        action->setIcon(toolbarIcon(command));
+        action->setStatusTip(toQString(promptOf(text)));
+        toolBar_->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::createStatusBar() {
+    auto* bar = statusBar();
+    bar->addWidget(new QLabel(commandText(resource::kIdleMessage), bar), 1);
+    // The lock-key panes: the desktop does not tell a program the lock states, so they
+    // show as off.
+    for (const int pane :
+         {resource::kIndicatorCaps, resource::kIndicatorNum, resource::kIndicatorScroll}) {
+        auto* label = new QLabel(commandText(pane), bar);
+        label->setEnabled(false);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 12);
+        bar->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::createNavigationBar(QWidget* dockingArea) {
+    navigationBar_ = new CNavigationBar(context_.company, dockingArea, dockingArea);
+    QTreeWidget* tree = navigationBar_->tree();
+    treeRoot_ = new QTreeWidgetItem(tree, QStringList(context_.company));
+    for (const TreeChild& child : kTreeChildren) {
+        new QTreeWidgetItem(
+            treeRoot_,
+            QStringList(toQString(pick(context_.language, child.english, child.chinese))));
+    }
+    treeRoot_->setExpanded(true);
+    tree->setCurrentItem(treeRoot_);
+    connect(tree, &QTreeWidget::itemSelectionChanged, this, &CMainFrame::onTreeSelectionChanged);
+    connect(navigationBar_, &CNavigationBar::shownChanged, this,
+            [this](bool shown) { commands_.setChecked(kControlBar, shown); });
+}
+
+QTreeWidget* CMainFrame::navigationTree() const {
+    return navigationBar_->tree();
+}
+
+void CMainFrame::createShortcuts() {
+    for (const AcceleratorResource& accelerator : context_.resources.accelerators) {
+        const int command = accelerator.command;
+        // The editing keys and pane keys belong to the focused control; only commands of
+        // the program get a shortcut of the window.
+        if (command != kHelp && commands_.actions(command).empty()) {
+            continue;
+        }
+        auto* shortcut = new QShortcut(QKeySequence(toQString(accelerator.keys)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            if (command == kHelp) {
+                requestHelp(shownMenu_);
+            } else {
+                commands_.trigger(command);
+            }
+        });
+    }
+}
+
+void CMainFrame::connectCommands() {
+    commands_.setHandler(kFileOpen, [this] {
+        const QString path = context_.files.openFileName(this, kDocumentFilter);
+        if (!path.isEmpty()) {
+            openDocument(path);
+        }
+    });
+    commands_.setHandler(kFileClose, [this] {
+        if (CChildFrame* child = activeChild()) {
+            child->close();
+        }
+    });
+    commands_.setHandler(kFileSave, [this] { saveDocument(activeChild(), false); });
+    commands_.setHandler(kFileSaveAs, [this] { saveDocument(activeChild(), true); });
+    commands_.setHandler(kFilePrintSetup, [this] { QPageSetupDialog(&printer_, this).exec(); });
+    commands_.setHandler(kAppExit, [this] { close(); });
+
+    commands_.setCheckable(kViewToolbar);
+    commands_.setChecked(kViewToolbar, true);
+    commands_.setHandler(kViewToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
+    connect(toolBar_, &QToolBar::visibilityChanged, this,
+            [this] { commands_.setChecked(kViewToolbar, !toolBar_->isHidden()); });
+    commands_.setCheckable(kViewStatusBar);
+    commands_.setChecked(kViewStatusBar, true);
+    commands_.setHandler(kViewStatusBar, [this] {
+        statusBar()->setVisible(statusBar()->isHidden());
+        commands_.setChecked(kViewStatusBar, !statusBar()->isHidden());
+    });
+    commands_.setCheckable(kControlBar);
+    commands_.setChecked(kControlBar, true);
+    commands_.setHandler(kControlBar,
+                         [this] { navigationBar_->setVisible(navigationBar_->isHidden()); });
+
+    commands_.setHandler(kProductInformation, [this] { showProductInformation(); });
+    commands_.setHandler(kChannelInformation, [this] { showChannelInformation(); });
+    commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
+    commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+    if (auto* current = qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow())) {
+        return current;
+    }
+    return lastActive_.data();
+}
+
+std::vector<CChildFrame*> CMainFrame::children() const {
+    std::vector<CChildFrame*> result;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            result.push_back(child);
+        }
+    }
+    return result;
+}
+
+void CMainFrame::updateMenus() {
+    const bool hasDocument = activeChild() != nullptr;
+    for (const int command : kDocumentCommands) {
+        commands_.setAvailable(command, hasDocument);
+    }
+    const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
+    if (menuId == shownMenu_) {
+        return;
+    }
+    shownMenu_ = menuId;
+    menuBar()->clear();
+    for (QMenu* menu : menus_[menuId]) {
+        menuBar()->addMenu(menu);
+    }
+}
+
+QMenu* CMainFrame::popup(int menuId, int index) const {
+    const auto found = menus_.find(menuId);
+    if (found == menus_.end() || index < 0 || index >= static_cast<int>(found->second.size())) {
+        return nullptr;
+    }
+    return found->second[static_cast<std::size_t>(index)];
+}
+
+void CMainFrame::removeMenuCommand(int menuId, int index, int command) {
+    QMenu* menu = popup(menuId, index);
+    if (!menu) {
+        return;
+    }
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && CommandRouter::commandOf(action) == command) {
+            menu->removeAction(action);
+            delete action;
+        }
+    }
+}
+
+void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
+    QMenu* menu = popup(menuId, index);
+    if (!menu || position < 0 || position >= menu->actions().size()) {
+        return;
+    }
+    QAction* action = menu->actions().at(position);
+    menu->removeAction(action);
+    if (action->parent() == menu) {
+        delete action;
+    }
+}
+
+CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
+    auto* child = new CChildFrame(std::move(document), context_.product, nullptr);
+    mdiArea_->addSubWindow(child);
+    child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
+    child->show();
+    mdiArea_->setActiveSubWindow(child);
+    child->view()->refill();
+    updateMenus();
+    return child;
+}
+
+CChildFrame* CMainFrame::newDocument() {
+    auto document = std::make_unique<CProgramDoc>();
+    document->onNewDocument(context_.product, context_.appName, context_.language);
+    return addChild(std::move(document));
+}
+
+CChildFrame* CMainFrame::openDocument(const QString& path) {
+    auto document = std::make_unique<CProgramDoc>();
+    const DocumentLoadResult loaded =
+        document->open(QFileInfo(path).absoluteFilePath().toStdString(), context_.language);
+    if (!loaded) {
+        context_.messages.show(this, toQString(loaded.error));
+        return nullptr;
+    }
+    // The new document takes the place of the window that was active.
+    if (CChildFrame* previous = activeChild()) {
+        previous->close();
+    }
+    return addChild(std::move(document));
+}
+
+bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
+    if (!child) {
+        return false;
+    }
+    QString target = toQString(child->document().path());
+    const QFileInfo existing(target);
+    // A new document's path is the AppName text: a writable file of that name is saved
+    // over, anything else asks for a name.
+    if (askName || target.isEmpty() || !existing.isFile() || !existing.isWritable()) {
+        QString proposed = target;
+        if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty()) {
+            proposed += QStringLiteral(".dat");
+        }
+        target = context_.files.saveFileName(this, proposed, kDocumentFilter);
+        if (target.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo(target).suffix().isEmpty()) {
+            target += QStringLiteral(".dat");
+        }
+    }
+    child->view()->commit();
+    const FileWriteResult written =
+        child->document().save(QFileInfo(target).absoluteFilePath().toStdString());
+    if (!written) {
+        context_.messages.show(this, toQString(written.error));
+        return false;
+    }
+    child->setModified(false);
+    return true;
+}
+
+void CMainFrame::destroyDocument(CChildFrame* child) {
+    mdiArea_->removeSubWindow(child);
+    delete child;
+    updateMenus();
+}
+
+void CMainFrame::onTreeSelectionChanged() {
+    // Selecting the root again below raises this once more; one user selection acts once.
+    if (handlingTreeSelection_) {
+        return;
+    }
+    handlingTreeSelection_ = true;
+    QTreeWidget* tree = navigationBar_->tree();
+    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    if (!selected.isEmpty() && selected.front() != treeRoot_) {
+        const QString text = selected.front()->text(0);
+        for (const TreeChild& child : kTreeChildren) {
+            if (text == toQString(pick(context_.language, child.english, child.chinese))) {
+                commands_.trigger(child.command);
+                break;
+            }
+        }
+    }
+    tree->setCurrentItem(treeRoot_);
+    handlingTreeSelection_ = false;
+}
+
+void CMainFrame::showChannelInformation() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        showNormal();
+        return;
+    }
+    child->showNormal();
+    mdiArea_->setActiveSubWindow(child);
+}
+
+void CMainFrame::showProductInformation() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        return;
+    }
+    CProductInfoDlg dialog(context_.resources, context_.product, child->document().image(), this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (dialog.changedImage()) {
+        child->setModified(true);
+    }
+    if (dialog.outcome() == ProductInfoRules::Outcome::ChannelsCleared) {
+        child->view()->refill();
+    }
+}
+
+void CMainFrame::showLanguageDialog() {
+    CLanguageDlg dialog(context_.resources, context_.language, this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen() != context_.language) {
+        emit languageChosen(dialog.chosen());
+    }
+}
+
+void CMainFrame::requestHelp(int context) {
+    context_.help.showContext(context, this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // F1 on a highlighted menu item opens the help of its command.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->activeAction()) {
+            requestHelp(CommandRouter::commandOf(menu->activeAction()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (CChildFrame* child : children()) {
+        if (!child->isModified()) {
+            continue;
+        }
+        child->showNormal();
+        mdiArea_->setActiveSubWindow(child);
+        const auto answer = context_.messages.show(
+            this, toQString(builtInText(BuiltInText::SaveChanges, context_.language)),
+            MessageBoxes::Buttons::YesNoCancel, QMessageBox::Question);
+        if (answer == MessageBoxes::Answer::Cancel ||
+            (answer == MessageBoxes::Answer::Yes && !saveDocument(child, false))) {
+            event->ignore();
+            return;
+        }
+    }
+    if (QWidget* help = context_.help.window()) {
+        help->close();
+    }
+    event->accept();
+}
+
+}  // namespace kw::app

@@ -1,0 +1,119 @@
+#pragma once
+// CMainFrame: the main window. Menus, toolbar and accelerators come from the language's
+// resource set; the navigation bar sits beside the document area, whose empty part shows
+// the tiled background.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_router.h"
+#include "model/program_doc.h"
+#include "res/resource_set.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace kw::app {
+
+class BackgroundPainter;
+class CChildFrame;
+class CNavigationBar;
+class FileDialogs;
+class HelpViewer;
+class MessageBoxes;
+
+// The process-wide state the frame works with; owned by the application.
+struct FrameContext {
+    const ResourceSet& resources;
+    Language language;
+    QString title;    // Title of the language section
+    QString company;  // Company of the language section
+    std::string appName;
+    std::string programDirectory;
+    ProductState& product;
+    MessageBoxes& messages;
+    FileDialogs& files;
+    HelpViewer& help;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(FrameContext& context);
+    ~CMainFrame() override;
+
+    CommandRouter& commands() { return commands_; }
+    CNavigationBar* navigationBar() const { return navigationBar_; }
+    QTreeWidget* navigationTree() const;
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    BackgroundPainter* backgroundPainter() const { return background_; }
+    QPrinter& printer() { return printer_; }
+
+    // The document window the commands act on: the active one, or the one last active
+    // when it was hidden by its close box.
+    CChildFrame* activeChild() const;
+    std::vector<CChildFrame*> children() const;
+
+    // The top-level menu `index` of menu 128 or 129, as the start-up deletions need it.
+    QMenu* popup(int menuId, int index) const;
+    void removeMenuCommand(int menuId, int index, int command);
+    void removeMenuItemAt(int menuId, int index, int position);
+
+    // A new document with the default image, in a window of its own.
+    CChildFrame* newDocument();
+    // Opens with the open check; reports a refused file and returns nullptr.
+    CChildFrame* openDocument(const QString& path);
+    // Saves as Save does (Save As with `askName`); false when cancelled or refused.
+    bool saveDocument(CChildFrame* child, bool askName);
+    // Ends the document and its window at once, without asking.
+    void destroyDocument(CChildFrame* child);
+
+  signals:
+    void languageChosen(Language language);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createNavigationBar(QWidget* dockingArea);
+    void createShortcuts();
+    void connectCommands();
+    CChildFrame* addChild(std::unique_ptr<CProgramDoc> document);
+    void updateMenus();
+    void onTreeSelectionChanged();
+    void showChannelInformation();
+    void showProductInformation();
+    void showLanguageDialog();
+    void requestHelp(int context);
+    QString commandText(int command) const;
+
+    FrameContext& context_;
+    CommandRouter commands_;
+    std::map<int, std::vector<QMenu*>> menus_;
+    int shownMenu_ = 0;
+    QMdiArea* mdiArea_ = nullptr;
+    BackgroundPainter* background_ = nullptr;
+    CNavigationBar* navigationBar_ = nullptr;
+    QTreeWidgetItem* treeRoot_ = nullptr;
+    bool handlingTreeSelection_ = false;
+    QToolBar* toolBar_ = nullptr;
+    QPointer<CChildFrame> lastActive_;
+    QPrinter printer_;
+};
+
+}  // namespace kw::app

@@ -1,0 +1,218 @@
+#include "app/program_app.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <algorithm>
+#include <charconv>
+
+#include "app/about_box.h"
+#include "app/child_frame.h"
+#include "app/file_dialogs.h"
+#include "app/help_viewer.h"
+#include "app/main_frame.h"
+#include "app/message_boxes.h"
+#include "app/qt_text.h"
+#include "app/startup_wnd.h"
+#include "model/model_table.h"
+#include "platform/code_page_text.h"
+#include "platform/plain_name.h"
+#include "platform/settings_store.h"
+#include "res/command_ids.h"
+#include "res/messages.h"
+
+namespace kw::app {
+namespace {
+
+constexpr std::string_view kSetup = "Setup";
+constexpr std::string_view kChinese = "Chinese";
+constexpr std::uint8_t kErasedByte = 0xFF;
+
+constexpr int kEditMenu = 1;
+constexpr int kSetupMenu = 3;
+constexpr int kEditSeparatorPosition = 4;
+
+bool isZeroBand(const BandBytes& band) {
+    return std::ranges::all_of(band, [](std::uint8_t b) { return b == 0; });
+}
+
+bool isModelType(std::uint8_t type) {
+    return modelIndexOfType(type).has_value();
+}
+
+// A band left unstored on the first run is that of the stored model, not always the
+// first model's, so a document made for the second model can be saved and opened again.
+BandBytes bandOrModelBand(const BandBytes& band, std::uint8_t type) {
+    const auto index = modelIndexOfType(type);
+    if (!isZeroBand(band) || !index) {
+        return band;
+    }
+    return encodeBand(kRadioModels[static_cast<std::size_t>(*index)].band);
+}
+
+// The decimal number at the start of `text`, 0 when there is none.
+int leadingInteger(std::string_view text) {
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace
+
+CProgramApp::CProgramApp(StartupOptions options, MessageBoxes& messages, FileDialogs& files)
+    : options_(std::move(options)), messages_(messages), files_(files) {}
+
+CProgramApp::~CProgramApp() = default;
+
+QString CProgramApp::profileText(std::string_view section, std::string_view key) const {
+    return toQString(profileTextToUtf8(profile_.get(section, key)));
+}
+
+std::string CProgramApp::settingsPath() const {
+    const std::string& name = isPlainName(appName_) ? appName_ : std::string(kDefaultAppName);
+    return settingsFilePath(name, options_.configHome);
+}
+
+bool CProgramApp::initInstance() {
+    // An unreadable profile leaves every key at its default; start-up goes on.
+    (void)profile_.open(profilePathFor(kProfileName, options_.programDirectory),
+                        {.writeBack = true, .ignoreCase = true, .makeBackup = false});
+    languageName_ = profile_.get(kSetup, "Language");
+    language_ = languageName_ == kChinese ? Language::Chinese : Language::English;
+    helpFileName_ = language_ == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
+    appName_ = profile_.get(kSetup, "AppName");
+    restoreProduct();
+
+    resources_ = findResourceSet(languageName_);
+    if (!resources_) {
+        messages_.show(nullptr, toQString(builtInText(BuiltInText::LoadLanguageFailed, language_)),
+                       MessageBoxes::Buttons::Ok, QMessageBox::Critical);
+        return false;
+    }
+    if (options_.port) {
+        portName_ = *options_.port;
+    }
+    showSplash();
+
+    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
+                                         toQString(builtInText(BuiltInText::HelpTitle, language_)));
+    const QString company = profileText(languageName_, "Company");
+    frameContext_ = std::make_unique<FrameContext>(
+        FrameContext{*resources_, language_, profileText(languageName_, "Title"), company,
+                     isPlainName(appName_) ? appName_ : std::string(kDefaultAppName),
+                     options_.programDirectory, product_, messages_, files_, *help_});
+    frame_ = std::make_unique<CMainFrame>(*frameContext_);
+    frame_->commands().setHandler(command::kFileNew, [this] { fileNew(); });
+    frame_->commands().setHandler(command::kAppAbout, [this] { showAbout(); });
+    QObject::connect(frame_.get(), &CMainFrame::languageChosen, frame_.get(),
+                     [this](Language language) { switchLanguage(language); });
+
+    if (options_.documents.isEmpty()) {
+        fileNew();
+    } else if (!frame_->openDocument(options_.documents.front())) {
+        return false;
+    }
+    frame_->showMaximized();
+    frame_->repaint();
+
+    const QIcon icon(toQString(options_.programDirectory + "title.ico"));
+    if (!icon.availableSizes().isEmpty()) {
+        frame_->setWindowIcon(icon);
+    }
+    messages_.setCaption(company);
+    applyMenuDeletions();
+    return true;
+}
+
+void CProgramApp::restoreProduct() {
+    const SettingsStore settings(settingsPath());
+    if (const auto field = settings.read(settings::kField)) {
+        const bool erased =
+            std::ranges::all_of(*field, [](std::uint8_t b) { return b == kErasedByte; });
+        product_.storedBand = erased ? BandBytes{} : *field;
+    }
+    const auto type = settings.read(settings::kType);
+    product_.storedModelType = type ? static_cast<std::uint8_t>(*type & 0xFF) : 1;
+    product_.storedBand = bandOrModelBand(product_.storedBand, product_.storedModelType);
+}
+
+void CProgramApp::showSplash() {
+    if (!options_.splashAllowed) {
+        return;
+    }
+    CStartupWnd* splash =
+        CStartupWnd::showSplash(toQString(options_.programDirectory + "startup.bmp"));
+    splashShown_ = splash != nullptr;
+    if (!splashShown_) {
+        return;
+    }
+    // The picture stays a moment; a key or click meanwhile waits for the splash to take it.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < options_.splashWaitMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    }
+}
+
+void CProgramApp::applyMenuDeletions() {
+    using namespace command;
+    if (leadingInteger(profile_.get(kSetup, "ShowLang")) == 0) {
+        frame_->removeMenuCommand(resource::kDocumentMenu, kSetupMenu, kLanguage);
+    }
+    frame_->removeMenuCommand(resource::kDocumentMenu, kEditMenu, kKeyAssignment);
+    frame_->removeMenuCommand(resource::kDocumentMenu, kEditMenu, kDtmf);
+    frame_->removeMenuItemAt(resource::kDocumentMenu, kEditMenu, kEditSeparatorPosition);
+}
+
+void CProgramApp::exitInstance() {
+    appName_ = profile_.get(kSetup, "AppName");
+    const SettingsStore settings(settingsPath());
+    if (!isModelType(product_.storedModelType)) {
+        product_.storedModelType = 1;
+    }
+    product_.storedBand = bandOrModelBand(product_.storedBand, product_.storedModelType);
+    // The end of the run has no one left to tell; a failed write leaves the old values.
+    (void)settings.write(settings::kField, product_.storedBand);
+    (void)settings.write(settings::kType, product_.storedModelType);
+}
+
+void CProgramApp::fileNew() {
+    if (CChildFrame* active = frame_->activeChild()) {
+        const auto answer = messages_.show(
+            frame_.get(),
+            toQString(resources_->string(static_cast<int>(MessageId::AllDataWillBeCleared))),
+            MessageBoxes::Buttons::OkCancel);
+        if (answer != MessageBoxes::Answer::Ok) {
+            return;
+        }
+        frame_->destroyDocument(active);
+    }
+    frame_->newDocument();
+}
+
+void CProgramApp::showAbout() {
+    const AboutTexts texts{
+        profileText(languageName_, "About Title"), profileText(languageName_, "Version"),
+        profileText(languageName_, "Copyrights"), profileText(languageName_, "Copyrights Owner")};
+    CAboutDlg dialog(*resources_, texts, toQString(options_.programDirectory + "title.ico"),
+                     frame_.get());
+    dialog.exec();
+}
+
+void CProgramApp::switchLanguage(Language language) {
+    // Closing first asks about unsaved documents; a cancel there leaves everything as it was.
+    if (!frame_->close()) {
+        return;
+    }
+    const std::string_view name = language == Language::Chinese ? kChinese : "English";
+    const ProfileSetResult set = profile_.set(kSetup, "Language", name);
+    // The next run reads the profile at its start: it must be on disk before the switch.
+    const ProfileSaveResult saved = profile_.save(false);
+    if (set == ProfileSetResult::Changed && saved.status == ProfileSaveStatus::Written) {
+        restartRequested_ = true;
+        return;
+    }
+    messages_.show(nullptr, toQString(saved.error.empty() ? profile_.errorCause() : saved.error));
+}
+
+}  // namespace kw::app

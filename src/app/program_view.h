@@ -1,0 +1,28 @@
+#pragma once
+// CProgramView: the "Channel Information" view of a document. It keeps the product state
+// in step with the document's image at every refill; the channel table itself comes
+// with the channel grid.
+
+#include <QWidget>
+
+#include "model/program_doc.h"
+
+namespace kw::app {
+
+class CProgramView : public QWidget {
+    Q_OBJECT
+  public:
+    CProgramView(CProgramDoc& document, ProductState& product, QWidget* parent);
+
+    CProgramDoc& document() { return document_; }
+    // The grid refill: after a new document is shown, after open, after a model change.
+    void refill();
+    // The grid commit: before every save and every transfer.
+    void commit();
+
+  private:
+    CProgramDoc& document_;
+    ProductState& product_;
+};
+
+}  // namespace kw::app

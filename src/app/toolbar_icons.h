@@ -1,0 +1,13 @@
+#pragma once
+// Toolbar pictures, drawn here in one style, so the toolbar looks the same on every
+// desktop, a bare one included.
+
+#include <QIcon>
+
+namespace kw::app {
+
+[[nodiscard]] QIcon toolbarIcon(int command);
+// The docking bar's close mark (icon 131 of the original resources).
+[[nodiscard]] QPixmap closeMark(const QColor& color);
+
+}  // namespace kw::app

@@ -1,0 +1,16 @@
+#pragma once
+// Program.ini texts are byte strings. Files written by this program are UTF-8; files
+// made for the original program carry Chinese values in GBK (code page 936). A value
+// that is valid UTF-8 is taken as it is, anything else is read as GBK.
+
+#include <string>
+#include <string_view>
+
+namespace kw {
+
+[[nodiscard]] bool isValidUtf8(std::string_view bytes);
+
+// Bytes that are neither UTF-8 nor GBK become U+FFFD, so a damaged value still shows.
+[[nodiscard]] std::string profileTextToUtf8(std::string_view bytes);
+
+}  // namespace kw

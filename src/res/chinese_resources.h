@@ -1,0 +1,101 @@
+#pragma once
+// The Chinese resource set: the English layout with Chinese texts.
+
+#include "res/english_resources.h"
+
+namespace kw::chinese {
+
+using std::string_view_literals::operator""sv;
+
+inline constexpr auto kMainFile = translated(
+    english::kMainFile,
+    {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, ""sv, "打印设置(&R)..."sv, ""sv, "退出(&X)"sv});
+inline constexpr auto kMainView = translated(english::kMainView, {"工具栏(&T)"sv, "状态栏(&S)"sv});
+inline constexpr auto kMainHelp = translated(english::kMainHelp, {"关于(&A)..."sv});
+inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
+    {"文件(&F)", kMainFile},
+    {"查看(&V)", kMainView},
+    {"帮助(&H)", kMainHelp},
+}};
+
+inline constexpr auto kDocFile = translated(
+    english::kDocFile, {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, "关闭(&C)"sv,
+                        "保存(&S)\tCtrl+S"sv, "另存为(&A)..."sv, ""sv, "打印(&P)...\tCtrl+P"sv,
+                        "打印预览"sv, "打印设置..."sv, ""sv, "退出(&E)"sv});
+inline constexpr auto kDocEdit =
+    translated(english::kDocEdit,
+               {"机型设置"sv, "信道信息"sv, ""sv, "可选功能"sv, ""sv, "DTMF"sv, "按键设置"sv});
+inline constexpr auto kDocProgram =
+    translated(english::kDocProgram, {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv});
+inline constexpr auto kDocSetup = translated(english::kDocSetup, {"端口设置"sv, "语言"sv});
+inline constexpr auto kDocView =
+    translated(english::kDocView, {"工具栏(&T)"sv, "状态栏(&S)"sv, ""sv, "导航栏(&B)   Ctrl+B"sv});
+inline constexpr auto kDocHelp =
+    translated(english::kDocHelp, {"帮助主题(&H)"sv, ""sv, "关于(&A)..."sv});
+inline constexpr std::array<PopupResource, 6> kDocumentMenuPopups{{
+    {"文件(&F)", kDocFile},
+    {"编辑(&E)", kDocEdit},
+    {"编程(&P)", kDocProgram},
+    {"设置", kDocSetup},
+    {"查看(&V)", kDocView},
+    {"帮助(&H)", kDocHelp},
+}};
+
+inline constexpr std::array<MenuResource, 2> kMenus{{
+    {resource::kMainMenu, kMainMenuPopups},
+    {resource::kDocumentMenu, kDocumentMenuPopups},
+}};
+
+inline constexpr auto kStrings =
+    translated(english::kStrings, {"就绪"sv,
+                                   "大写"sv,
+                                   "数字"sv,
+                                   "滚动"sv,
+                                   "建立新文档\n新建"sv,
+                                   "打开已有的文档\n打开"sv,
+                                   "关闭当前文档\n关闭"sv,
+                                   "保存当前文档\n保存"sv,
+                                   "用新名字保存当前文档\n另存为"sv,
+                                   "改变打印选项\n页面设置"sv,
+                                   "打印当前文档\n打印"sv,
+                                   "显示整页\n打印预览"sv,
+                                   "显示程序信息、版本号和版权\n关于"sv,
+                                   "退出程序；提示保存文档\n退出"sv,
+                                   "显示或隐藏工具栏\n显隐工具栏"sv,
+                                   "显示或隐藏状态栏\n显隐状态栏"sv,
+                                   "显示或隐藏导航栏\n导航栏"sv,
+                                   "从对讲机读取数据\n读频"sv,
+                                   "把数据写入对讲机\n写频"sv,
+                                   "选择编程线所接的串口\n端口设置"sv,
+                                   "选择对讲机机型及其频段\n机型设置"sv,
+                                   "显示信道表\n信道信息"sv,
+                                   "编辑整机选项和密码\n可选功能"sv,
+                                   "列出帮助主题\n帮助主题"sv,
+                                   "切换界面语言；程序将重新启动\n语言"sv});
+
+inline constexpr std::string_view kDialogFont = "WenQuanYi Micro Hei";
+
+inline constexpr auto kAboutControls = translated(
+    english::kAboutControls,
+    {""sv, "程序版本 1.0"sv, ""sv, ""sv, "KW-217V 和 KW-217U 对讲机编程软件"sv, "确定"sv});
+inline constexpr auto kProductInfoControls =
+    translated(english::kProductInfoControls,
+               {"机型信息"sv, "机型"sv, ""sv, "频段"sv, ""sv, ""sv, ""sv, "确定"sv, "取消"sv});
+inline constexpr auto kLanguageControls =
+    translated(english::kLanguageControls, {"语言"sv, "English"sv, "中文"sv, "确定"sv, "取消"sv});
+inline constexpr auto kPortSettingControls = translated(
+    english::kPortSettingControls, {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,
+                                    ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, "确定"sv, "取消"sv});
+
+inline constexpr std::array<DialogResource, 4> kDialogs{{
+    {resource::kAboutDialog, "关于本程序", english::kDialogs[0].width, english::kDialogs[0].height,
+     kDialogFont, english::kDialogPointSize, kAboutControls},
+    {resource::kProductInfoDialog, "机型设置", english::kDialogs[1].width,
+     english::kDialogs[1].height, kDialogFont, english::kDialogPointSize, kProductInfoControls},
+    {resource::kLanguageDialog, "语言", english::kDialogs[2].width, english::kDialogs[2].height,
+     kDialogFont, english::kDialogPointSize, kLanguageControls},
+    {resource::kPortSettingDialog, "端口设置", english::kDialogs[3].width,
+     english::kDialogs[3].height, kDialogFont, english::kDialogPointSize, kPortSettingControls},
+}};
+
+}  // namespace kw::chinese

@@ -1,0 +1,209 @@
+#pragma once
+// The English resource set: the layout of every menu and dialog with its English texts.
+// Other languages translate the texts and keep the layout.
+
+#include <array>
+
+#include "res/command_ids.h"
+#include "res/resource_set.h"
+
+namespace kw::english {
+
+using namespace command;
+using namespace control;
+
+inline constexpr std::array<MenuItemResource, 6> kMainFile{{
+    {kFileNew, "&New\tCtrl+N"},
+    {kFileOpen, "&Open...\tCtrl+O"},
+    {0, {}},
+    {kFilePrintSetup, "P&rint Setup..."},
+    {0, {}},
+    {kAppExit, "E&xit"},
+}};
+inline constexpr std::array<MenuItemResource, 2> kMainView{{
+    {kViewToolbar, "&Toolbar"},
+    {kViewStatusBar, "&Status Bar"},
+}};
+inline constexpr std::array<MenuItemResource, 1> kMainHelp{{{kAppAbout, "&About ..."}}};
+inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
+    {"&File", kMainFile},
+    {"&View", kMainView},
+    {"&Help", kMainHelp},
+}};
+
+inline constexpr std::array<MenuItemResource, 11> kDocFile{{
+    {kFileNew, "&New\tCtrl+N"},
+    {kFileOpen, "&Open...\tCtrl+O"},
+    {kFileClose, "&Close"},
+    {kFileSave, "&Save\tCtrl+S"},
+    {kFileSaveAs, "Save &As..."},
+    {0, {}},
+    {kFilePrint, "&Print...\tCtrl+P"},
+    {kFilePrintPreview, "Print Preview"},
+    {kFilePrintSetup, "Print Setup..."},
+    {0, {}},
+    {kAppExit, "&Exit"},
+}};
+inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
+    {kProductInformation, "Product Information"},
+    {kChannelInformation, "Channel Information"},
+    {0, {}},
+    {kOptionalFeatures, "Optional Features"},
+    {0, {}},
+    {kDtmf, "DTMF"},
+    {kKeyAssignment, "Key Assignment"},
+}};
+inline constexpr std::array<MenuItemResource, 2> kDocProgram{{
+    {kRead, "&Read    Ctrl+R"},
+    {kWrite, "&Write   Ctrl+W"},
+}};
+inline constexpr std::array<MenuItemResource, 2> kDocSetup{{
+    {kComSetup, "Com Setup"},
+    {kLanguage, "Language"},
+}};
+inline constexpr std::array<MenuItemResource, 4> kDocView{{
+    {kViewToolbar, "&Toolbar"},
+    {kViewStatusBar, "&Status Bar"},
+    {0, {}},
+    {kControlBar, "Control &Bar   Ctrl+B"},
+}};
+inline constexpr std::array<MenuItemResource, 3> kDocHelp{{
+    {kHelpTopics, "&Help Topics"},
+    {0, {}},
+    {kAppAbout, "&About ..."},
+}};
+inline constexpr std::array<PopupResource, 6> kDocumentMenuPopups{{
+    {"&File", kDocFile},
+    {"&Edit", kDocEdit},
+    {"&Program", kDocProgram},
+    {"Setup", kDocSetup},
+    {"&View", kDocView},
+    {"&Help", kDocHelp},
+}};
+
+inline constexpr std::array<MenuResource, 2> kMenus{{
+    {resource::kMainMenu, kMainMenuPopups},
+    {resource::kDocumentMenu, kDocumentMenuPopups},
+}};
+
+inline constexpr std::array kToolbar{kFileNew, kFileOpen, kFileSave, 0,          kRead,
+                                     0,        kWrite,    0,         kFilePrint, kAppAbout};
+
+inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
+    {"Ctrl+N", kFileNew},
+    {"Ctrl+O", kFileOpen},
+    {"Ctrl+S", kFileSave},
+    {"Ctrl+P", kFilePrint},
+    {"Ctrl+R", kRead},
+    {"Ctrl+W", kWrite},
+    {"Ctrl+B", kControlBar},
+    {"F1", kHelp},
+    {"F6", kNextPane},
+    {"Shift+F6", kPreviousPane},
+    {"Ctrl+C", kEditCopy},
+    {"Ctrl+Ins", kEditCopy},
+    {"Ctrl+V", kEditPaste},
+    {"Shift+Ins", kEditPaste},
+    {"Ctrl+X", kEditCut},
+    {"Shift+Del", kEditCut},
+    {"Ctrl+Z", kEditUndo},
+    {"Alt+Backspace", kEditUndo},
+}};
+
+inline constexpr std::array<StringResource, 25> kStrings{{
+    {resource::kIdleMessage, "Ready"},
+    {resource::kIndicatorCaps, "CAP"},
+    {resource::kIndicatorNum, "NUM"},
+    {resource::kIndicatorScroll, "SCRL"},
+    {kFileNew, "Create a new document\nNew"},
+    {kFileOpen, "Open an existing document\nOpen"},
+    {kFileClose, "Close the active document\nClose"},
+    {kFileSave, "Save the active document\nSave"},
+    {kFileSaveAs, "Save the active document with a new name\nSave As"},
+    {kFilePrintSetup, "Change the printing options\nPage Setup"},
+    {kFilePrint, "Print the active document\nPrint"},
+    {kFilePrintPreview, "Display full pages\nPrint Preview"},
+    {kAppAbout, "Display program information, version number and copyright\nAbout"},
+    {kAppExit, "Quit the application; prompts to save documents\nExit"},
+    {kViewToolbar, "Show or hide the toolbar\nToggle ToolBar"},
+    {kViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
+    {kControlBar, "Show or hide the navigation bar\nControl Bar"},
+    {kRead, "Read Data From Radio\nRead"},
+    {kWrite, "Write Data To Radio\nWrite"},
+    {kComSetup, "Choose the serial port of the programming cable\nCom Setup"},
+    {kProductInformation, "Choose the radio model and its band\nProduct Information"},
+    {kChannelInformation, "Show the channel table\nChannel Information"},
+    {kOptionalFeatures, "Edit the radio-wide options and the password\nOptional Features"},
+    {kHelpTopics, "List the help topics\nHelp Topics"},
+    {kLanguage, "Switch the interface language; the program starts again\nLanguage"},
+}};
+
+inline constexpr std::string_view kDialogFont = "Times New Roman";
+inline constexpr int kDialogPointSize = 10;
+
+inline constexpr std::array<ControlResource, 6> kAboutControls{{
+    {kAboutIcon, ControlKind::Icon, {}, {11, 14, 21, 20}},
+    {kAboutVersion, ControlKind::Static, "Program Version 1.0", {44, 10, 150, 9}},
+    {kAboutCopyrights, ControlKind::Static, {}, {44, 24, 150, 9}},
+    {kAboutCopyrightsOwner, ControlKind::Static, {}, {44, 38, 150, 9}},
+    {kUnnamedStatic,
+     ControlKind::Static,
+     "Programming software for the KW-217V and KW-217U",
+     {44, 52, 150, 9}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {200, 8, 42, 14}, true},
+}};
+
+inline constexpr std::array<ControlResource, 9> kProductInfoControls{{
+    {kUnnamedStatic, ControlKind::GroupBox, "Model Info", {7, 5, 139, 76}},
+    {kUnnamedStatic, ControlKind::Static, "Model", {26, 18, 22, 9}},
+    {kModelList, ControlKind::DropDownList, "KW-205A", {50, 18, 78, 54}, true},
+    {kUnnamedStatic, ControlKind::Static, "Field", {30, 41, 20, 9}},
+    {kLowerLimit, ControlKind::Edit, {}, {51, 41, 23, 12}, false, true},
+    {kUnnamedStatic, ControlKind::Static, "——", {81, 41, 18, 9}},
+    {kUpperLimit, ControlKind::Edit, {}, {102, 41, 23, 12}, false, true},
+    {kOk, ControlKind::DefaultPushButton, "OK", {34, 87, 32, 12}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {88, 87, 32, 12}},
+}};
+
+inline constexpr std::array<ControlResource, 5> kLanguageControls{{
+    {kUnnamedStatic, ControlKind::GroupBox, "Language", {10, 7, 100, 48}},
+    {kEnglish, ControlKind::RadioButton, "English", {24, 20, 70, 10}, true},
+    {kChinese, ControlKind::RadioButton, "Chinese", {24, 36, 70, 10}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {120, 10, 40, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {120, 32, 40, 14}},
+}};
+
+inline constexpr std::array<ControlResource, 19> kPortSettingControls{{
+    {kUnnamedStatic, ControlKind::GroupBox, "Port", {16, 13, 196, 84}},
+    {1007, ControlKind::RadioButton, "COM1", {28, 27, 36, 10}, true},
+    {1008, ControlKind::RadioButton, "COM2", {74, 27, 36, 10}},
+    {1009, ControlKind::RadioButton, "COM3", {120, 27, 36, 10}},
+    {1010, ControlKind::RadioButton, "COM4", {166, 27, 36, 10}},
+    {1011, ControlKind::RadioButton, "COM5", {28, 43, 36, 10}},
+    {1012, ControlKind::RadioButton, "COM6", {74, 43, 36, 10}},
+    {1013, ControlKind::RadioButton, "COM7", {120, 43, 36, 10}},
+    {1014, ControlKind::RadioButton, "COM8", {166, 43, 36, 10}},
+    {1015, ControlKind::RadioButton, "COM9", {28, 59, 36, 10}},
+    {1016, ControlKind::RadioButton, "COM10", {74, 59, 38, 10}},
+    {1017, ControlKind::RadioButton, "COM11", {120, 59, 38, 10}},
+    {1018, ControlKind::RadioButton, "COM12", {166, 59, 38, 10}},
+    {1019, ControlKind::RadioButton, "COM13", {28, 75, 38, 10}},
+    {1020, ControlKind::RadioButton, "COM14", {74, 75, 38, 10}},
+    {1021, ControlKind::RadioButton, "COM15", {120, 75, 38, 10}},
+    {1022, ControlKind::RadioButton, "COM16", {166, 75, 38, 10}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {58, 105, 35, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {134, 105, 35, 14}},
+}};
+
+inline constexpr std::array<DialogResource, 4> kDialogs{{
+    {resource::kAboutDialog, "About Program", 250, 70, kDialogFont, kDialogPointSize,
+     kAboutControls},
+    {resource::kProductInfoDialog, "Product Information", 155, 107, kDialogFont, kDialogPointSize,
+     kProductInfoControls},
+    {resource::kLanguageDialog, "Language", 170, 64, kDialogFont, kDialogPointSize,
+     kLanguageControls},
+    {resource::kPortSettingDialog, "Port Setting", 227, 134, kDialogFont, kDialogPointSize,
+     kPortSettingControls},
+}};
+
+}  // namespace kw::english

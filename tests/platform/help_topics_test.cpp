@@ -1,0 +1,31 @@
+#include "platform/help_topics.h"
+
+#include <gtest/gtest.h>
+
+namespace kw {
+namespace {
+
+TEST(HelpTopics, ContextNumbersNameTheirPages) {
+    EXPECT_EQ(helpPageFor(32786), "product_information.html");  // the command
+    EXPECT_EQ(helpPageFor(1013), "product_information.html");   // its model list
+    EXPECT_EQ(helpPageFor(1114), "product_information.html");
+    EXPECT_EQ(helpPageFor(1076), "language.html");
+    EXPECT_EQ(helpPageFor(32799), "language.html");
+    EXPECT_EQ(helpPageFor(32773), "read.html");
+    EXPECT_EQ(helpPageFor(57604), "file_save.html");
+    EXPECT_EQ(helpPageFor(129), "main_window.html");
+    EXPECT_EQ(helpPageFor(32793), "index.html");
+    EXPECT_EQ(helpPageFor(4711), "index.html");
+}
+
+TEST(HelpTopics, HelpFileNamesNameAFolderBesideTheProgram) {
+    EXPECT_EQ(helpPagePath("/opt/kw/", "enHelp.chm", "read.html"), "/opt/kw/help/enHelp/read.html");
+    EXPECT_EQ(helpPagePath("/opt/kw", "chHelp.chm", "index.html"),
+              "/opt/kw/help/chHelp/index.html");
+    EXPECT_EQ(helpPagePath("/opt/kw/", "../enHelp.chm", "read.html"), std::nullopt);
+    EXPECT_EQ(helpPagePath("/opt/kw/", "enHelp.chm", "../read.html"), std::nullopt);
+    EXPECT_EQ(helpPagePath("/opt/kw/", ".chm", "read.html"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kw
