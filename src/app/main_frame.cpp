@@ -87,7 +87,14 @@ CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(thi
     updateMenus();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The child widgets outlive the members their signals reach; they report no more.
+    const std::array<QObject*, 4> senders{navigationBar_, navigationBar_->tree(), toolBar_,
+                                          mdiArea_};
+    for (QObject* sender : senders) {
+        sender->disconnect(this);
+    }
+}
 
 QString CMainFrame::commandText(int command) const {
     return toQString(context_.resources.string(command));
@@ -293,6 +300,7 @@ void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
 CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
     auto* child = new CChildFrame(std::move(document), context_.product, nullptr);
     mdiArea_->addSubWindow(child);
+    child->setWindowIcon(windowIcon());
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
     mdiArea_->setActiveSubWindow(child);
@@ -430,6 +438,16 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // The document windows carry the program's icon.
+    if (event->type() == QEvent::WindowIconChange) {
+        for (CChildFrame* child : children()) {
+            child->setWindowIcon(windowIcon());
+        }
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
 #include <algorithm>
 #include <charconv>
 
@@ -111,6 +113,10 @@ bool CProgramApp::initInstance() {
         fileNew();
     } else if (!frame_->openDocument(options_.documents.front())) {
         return false;
+    }
+    // Sized to the screen first, so it fills it also where no window manager maximises.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame_->setGeometry(screen->availableGeometry());
     }
     frame_->showMaximized();
     frame_->repaint();

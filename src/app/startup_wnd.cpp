@@ -45,8 +45,12 @@ void CStartupWnd::timerEvent(QTimerEvent* event) {
 
 bool CStartupWnd::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
-        case QEvent::KeyPress:
         case QEvent::ShortcutOverride:
+            // Taken as a key for the focused widget, so no shortcut fires; the key press
+            // that follows hides the picture.
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
         case QEvent::NonClientAreaMouseButtonPress:
             hideSplash();

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/about_box.h"
+#include "app/help_viewer.h"
+#include "app/language_dlg.h"
+#include "app/product_info_dlg.h"
+#include "gui_support.h"
+#include "model/model_table.h"
+#include "model/program_doc.h"
+#include "res/command_ids.h"
+
+namespace kw::test {
+namespace {
+
+const ResourceSet& english() {
+    return *findResourceSet("English");
+}
+
+// A model-1 document, 136-174 MHz, whose first channel and "Fr" hold frequencies.
+struct Document {
+    Document() {
+        product.storedBand = {0x13, 0x17, 0x64, 0x13, 0x17, 0x64};
+        doc.onNewDocument(product, "KWTest", Language::English);
+        for (const int record : {0, 128}) {
+            auto row = channelRecord(doc.image(), record);
+            const std::array<std::uint8_t, 12> used{0x00, 0x25, 0x51, 0x14, 0x00, 0x25,
+                                                    0x51, 0x14, 0x85, 0x08, 0x85, 0x08};
+            std::copy(used.begin(), used.end(), row.begin());
+            row[16] = 'A';
+        }
+        product.deriveFrom(doc.image());
+    }
+    ProductState product;
+    CProgramDoc doc;
+};
+
+bool channelsCleared(const RadioImage& image) {
+    for (const int record : {0, 128}) {
+        const auto row = channelRecord(image, record);
+        for (int i = 0; i < 12; ++i) {
+            if (row[static_cast<std::size_t>(i)] != 0xFF) {
+                return false;
+            }
+        }
+        if (row[16] != 'A') {
+            return false;  // the name stays
+        }
+    }
+    return true;
+}
+
+struct ChoiceCase {
+    std::vector<int> choices;
+    bool cleared;
+    const char* lower;
+    const char* upper;
+};
+
+class ProductInformation : public testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(ProductInformation, ClearsTheChannelsOnlyWhenTheBandChanges) {
+    Document d;
+    app::CProductInfoDlg dialog(english(), d.product, d.doc.image(), nullptr);
+    auto* models = dialog.controlAs<QComboBox>(control::kModelList);
+    ASSERT_EQ(models->count(), 2);  // the preset entry is gone
+    EXPECT_EQ(models->itemText(1), QStringLiteral("KW-217U"));
+    EXPECT_FALSE(dialog.control(control::kLowerLimit)->isEnabled());
+    for (const int index : GetParam().choices) {
+        models->setCurrentIndex(index);
+    }
+    EXPECT_EQ(dialog.controlAs<QLineEdit>(control::kLowerLimit)->text(), GetParam().lower);
+    EXPECT_EQ(dialog.controlAs<QLineEdit>(control::kUpperLimit)->text(), GetParam().upper);
+    QTest::mouseClick(dialog.control(control::kOk), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(channelsCleared(d.doc.image()), GetParam().cleared);
+    EXPECT_EQ(dialog.changedImage(), GetParam().cleared);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, ProductInformation,
+                         testing::Values(ChoiceCase{{}, false, "136", "174"},
+                                         ChoiceCase{{0}, false, "136", "174"},
+                                         ChoiceCase{{1}, true, "400", "520"},
+                                         ChoiceCase{{1, 0}, false, "136", "174"}));
+
+TEST(ProductInformationNoModel, ShowsNoSelectionAndOkWaitsForOne) {
+    Document d;
+    d.product.storedModelType = 0;
+    app::CProductInfoDlg dialog(english(), d.product, d.doc.image(), nullptr);
+    EXPECT_EQ(dialog.controlAs<QComboBox>(control::kModelList)->currentIndex(), -1);
+    EXPECT_EQ(dialog.controlAs<QLineEdit>(control::kLowerLimit)->text(), QString());
+    EXPECT_FALSE(dialog.control(control::kOk)->isEnabled());
+    dialog.controlAs<QComboBox>(control::kModelList)->setCurrentIndex(0);
+    EXPECT_TRUE(dialog.control(control::kOk)->isEnabled());
+}
+
+TEST(TemplateDialogs, ControlsSitWhereTheTemplateSaysInDialogUnits) {
+    Document d;
+    app::CProductInfoDlg dialog(english(), d.product, d.doc.image(), nullptr);
+    const app::DialogUnitBase base = app::dialogUnitBase(dialog.font());
+    ASSERT_GT(base.x, 0);
+    ASSERT_GT(base.y, 0);
+    EXPECT_EQ(dialog.size(), app::toPixels({0, 0, 155, 107}, base).size());
+    EXPECT_EQ(dialog.control(control::kLowerLimit)->geometry(),
+              app::toPixels({51, 41, 23, 12}, base));
+    EXPECT_EQ(dialog.control(control::kOk)->geometry(), app::toPixels({34, 87, 32, 12}, base));
+    EXPECT_EQ(dialog.idOf(dialog.control(control::kUpperLimit)), control::kUpperLimit);
+    EXPECT_EQ(dialog.control(control::kUnnamedStatic), nullptr);
+}
+
+TEST(TemplateDialogs, F1OpensTheHelpPageOfTheFocusedControl) {
+    ProgramDir dir;
+    app::HelpViewer help(dir.directory(), "enHelp.chm", QStringLiteral("Help"));
+    app::CLanguageDlg dialog(english(), Language::English, nullptr);
+    std::vector<int> contexts;
+    dialog.setHelpHandler([&](int context) {
+        contexts.push_back(context);
+        help.showContext(context, nullptr);
+    });
+    QTest::keyClick(dialog.control(control::kOk), Qt::Key_F1);
+    QTest::keyClick(dialog.control(control::kChinese), Qt::Key_F1);
+    EXPECT_EQ(contexts, (std::vector<int>{control::kOk, command::kLanguage}));
+    EXPECT_EQ(help.currentPage(), QStringLiteral("language.html"));
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_TRUE(help.showIndex(nullptr));
+    EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+}
+
+TEST(TemplateDialogs, LanguageDialogSelectsTheCurrentLanguage) {
+    app::CLanguageDlg dialog(english(), Language::Chinese, nullptr);
+    EXPECT_TRUE(dialog.controlAs<QRadioButton>(control::kChinese)->isChecked());
+    EXPECT_EQ(dialog.chosen(), Language::Chinese);
+    dialog.controlAs<QRadioButton>(control::kEnglish)->setChecked(true);
+    EXPECT_EQ(dialog.chosen(), Language::English);
+}
+
+TEST(Help, AMissingHelpFolderDoesNothing) {
+    app::HelpViewer help("/nonexistent/", "enHelp.chm", QStringLiteral("Help"));
+    EXPECT_FALSE(help.showContext(32786, nullptr));
+    EXPECT_EQ(help.window(), nullptr);
+}
+
+TEST(Help, EveryTopicHasItsPageInBothLanguages) {
+    ProgramDir dir;
+    for (const char* file : {"enHelp.chm", "chHelp.chm"}) {
+        app::HelpViewer help(dir.directory(), file, QStringLiteral("Help"));
+        for (const int context : {57600, 57601, 57602, 57603, 57606, 57664, 57665, 59392, 32772,
+                                  32773, 32774, 32777, 32786, 32787, 32788, 32793, 32799, 129}) {
+            EXPECT_TRUE(help.showContext(context, nullptr)) << file << " " << context;
+        }
+    }
+}
+
+TEST(AboutBox, ShowsTheTextsOfTheLanguageSection) {
+    ProgramDir dir;
+    const app::AboutTexts texts{QStringLiteral("About KW"), QString(),
+                                QStringLiteral("Copyright 2024"), QStringLiteral("KW Radio")};
+    app::CAboutDlg about(english(), texts, QString::fromStdString(dir.file("title.ico")), nullptr);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About KW"));
+    EXPECT_EQ(about.controlAs<QLabel>(control::kAboutVersion)->text(), QString());
+    EXPECT_EQ(about.controlAs<QLabel>(control::kAboutCopyrightsOwner)->text(),
+              QStringLiteral("KW Radio"));
+    EXPECT_FALSE(about.controlAs<QLabel>(control::kAboutIcon)->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace kw::test
