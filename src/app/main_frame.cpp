@@ -300,7 +300,6 @@ void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
 CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
     auto* child = new CChildFrame(std::move(document), context_.product, nullptr);
     mdiArea_->addSubWindow(child);
-    child->setWindowIcon(windowIcon());
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
     mdiArea_->setActiveSubWindow(child);
@@ -438,16 +437,6 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    // The document windows carry the program's icon.
-    if (event->type() == QEvent::WindowIconChange) {
-        for (CChildFrame* child : children()) {
-            child->setWindowIcon(windowIcon());
-        }
-    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -84,7 +84,6 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

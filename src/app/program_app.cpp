@@ -1,6 +1,6 @@
 #include "app/program_app.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
@@ -96,6 +96,12 @@ bool CProgramApp::initInstance() {
     }
     showSplash();
 
+    // Every window without an icon of its own takes this one, the document windows
+    // included; they take it when they are made, so it is set before any of them.
+    const QIcon icon(toQString(options_.programDirectory + "title.ico"));
+    if (!icon.pixmap(QSize(32, 32)).isNull()) {
+        QApplication::setWindowIcon(icon);
+    }
     help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
                                          toQString(builtInText(BuiltInText::HelpTitle, language_)));
     const QString company = profileText(languageName_, "Company");
@@ -121,10 +127,6 @@ bool CProgramApp::initInstance() {
     frame_->showMaximized();
     frame_->repaint();
 
-    const QIcon icon(toQString(options_.programDirectory + "title.ico"));
-    if (!icon.availableSizes().isEmpty()) {
-        frame_->setWindowIcon(icon);
-    }
     messages_.setCaption(company);
     applyMenuDeletions();
     return true;
@@ -156,7 +158,7 @@ void CProgramApp::showSplash() {
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < options_.splashWaitMilliseconds) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
     }
 }
 

@@ -148,7 +148,7 @@ inline constexpr std::array<ControlResource, 6> kAboutControls{{
     {kAboutCopyrightsOwner, ControlKind::Static, {}, {44, 38, 150, 9}},
     {kUnnamedStatic,
      ControlKind::Static,
-     "Programming software for the KW-217V and KW-217U",
+     "For the KW-217V and KW-217U radios",
      {44, 52, 150, 9}},
     {kOk, ControlKind::DefaultPushButton, "OK", {200, 8, 42, 14}, true},
 }};
