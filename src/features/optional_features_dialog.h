@@ -9,15 +9,9 @@
 #include <string_view>
 
 #include "features/feature_settings.h"
+#include "res/dialog_rect.h"
 
 namespace kw {
-
-struct DialogRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
 
 struct FeatureControlPlace {
     int controlId;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "res/dialog_rect.h"
 #include "res/language.h"
 
 namespace kw {
@@ -35,15 +36,6 @@ struct AcceleratorResource {
 struct StringResource {
     int id;
     std::string_view text;
-};
-
-// Rectangles and sizes are in dialog units: a quarter of the font's average character
-// width across, an eighth of its height down.
-struct DialogRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
 };
 
 enum class ControlKind {
