@@ -350,7 +350,7 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
             target += QStringLiteral(".dat");
         }
     }
-    child->view()->commit();
+    child->view()->gridCommit();
     const FileWriteResult written =
         child->document().save(QFileInfo(target).absoluteFilePath().toStdString());
     if (!written) {

@@ -12,7 +12,7 @@ void CProgramView::refill() {
     product_.deriveFrom(document_.image());
 }
 
-void CProgramView::commit() {
+void CProgramView::gridCommit() {
     product_.writeInto(document_.image());
 }
 

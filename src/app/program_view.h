@@ -5,20 +5,23 @@
 
 #include <QWidget>
 
+#include "link/transfer_commands.h"
 #include "model/program_doc.h"
 
 namespace kw::app {
 
-class CProgramView : public QWidget {
+class CProgramView : public QWidget, public GridSync {
     Q_OBJECT
   public:
     CProgramView(CProgramDoc& document, ProductState& product, QWidget* parent);
 
     CProgramDoc& document() { return document_; }
-    // The grid refill: after a new document is shown, after open, after a model change.
-    void refill();
+    // The value still in the current cell's editor; there is no editor yet.
+    void cellCommit() override {}
     // The grid commit: before every save and every transfer.
-    void commit();
+    void gridCommit() override;
+    // The grid refill: after a new document is shown, after open, after a model change.
+    void refill() override;
 
   private:
     CProgramDoc& document_;
