@@ -101,8 +101,10 @@ std::optional<std::size_t> GbkCodec::decodeCharacter(std::string_view gbk, std::
         }
         const std::string_view bytes = gbk.substr(0, length);
         const auto text = convert(toUtf8_, bytes);
-        // Only a character that maps back to the same bytes may stand for them.
-        if (text && !text->empty() && convert(toGbk_, *text) == std::string(bytes)) {
+        // Only one character that maps back to the same bytes may stand for them: 80 5C
+        // converts as the two characters of 80 and 5C, not as one double-byte character.
+        if (text && !text->empty() && utf8SequenceLength(*text) == text->size() &&
+            convert(toGbk_, *text) == std::string(bytes)) {
             utf8 += *text;
             return length;
         }
