@@ -40,6 +40,12 @@ bool startsLikeEscape(std::string_view text) {
            hexDigit(text[2]) >= 0 && hexDigit(text[3]) >= 0;
 }
 
+// A backslash byte is shown doubled when a lone one would begin an escape with the text
+// after it: before "x41" it would read as the byte 41, before another backslash as one.
+bool needsDoubling(std::string_view after) {
+    return after.starts_with(kBackslash) || startsLikeEscape(std::string(1, kBackslash) += after);
+}
+
 std::optional<std::uint8_t> escapedByte(std::string_view text) {
     if (!startsLikeEscape(text)) {
         return std::nullopt;
@@ -81,8 +87,7 @@ std::string channelNameText(std::span<const std::uint8_t, record::kNameSize> byt
     }
     std::string text;
     for (std::size_t i = pieces.size(); i-- > 0;) {
-        if (pieces[i].size() == 1 && pieces[i][0] == kBackslash &&
-            (startsLikeEscape(text) || text.starts_with(kBackslash))) {
+        if (pieces[i].size() == 1 && pieces[i][0] == kBackslash && needsDoubling(text)) {
             text.insert(0, kEscapedBackslash);
         } else {
             text.insert(0, pieces[i]);
