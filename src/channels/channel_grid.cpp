@@ -50,8 +50,7 @@ std::uint8_t bitIf(bool condition, std::uint8_t bit) {
 }
 
 void putFrequency(ImageRow record, std::size_t field, std::string_view text) {
-    const auto value = parseFrequency(text).value;
-    const FrequencyBytes bytes = encodeFrequency(value.value_or(0));
+    const FrequencyBytes bytes = encodeFrequency(frequencyValue(text).value_or(0));
     std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(field));
 }
 

@@ -1,7 +1,9 @@
 #include "channels/frequency_codec.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "channels/c_number.h"
@@ -17,11 +19,13 @@ int pairValue(std::uint8_t byte) {
     return (byte >> 4) * 10 + (byte & 0x0F);
 }
 
+// Same digits as printf("%3.5f"): both round the double's exact value correctly.
 std::string formatMegahertz(double megahertz) {
-    const int size = std::snprintf(nullptr, 0, "%3.5f", megahertz);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    std::snprintf(text.data(), text.size() + 1, "%3.5f", megahertz);
-    return text;
+    std::array<char, 400> buffer;  // the widest double with five decimals
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), megahertz,
+                                   std::chars_format::fixed, kDecimalsPerUnit)
+                         .ptr;
+    return std::string(buffer.data(), end);
 }
 
 }  // namespace
@@ -59,15 +63,16 @@ std::optional<std::int32_t> tenHertzUnits(double megahertz) {
     if (!std::isfinite(megahertz)) {
         return std::nullopt;
     }
-    // "%.14e" gives the 15 significant digits d.dddddddddddddd and the exponent, rounded
+    // As "%.14e": the 15 significant digits d.dddddddddddddd and the exponent, rounded
     // from the double's exact binary value.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(megahertz));
+    std::array<char, 40> buffer{};
+    std::to_chars(buffer.data(), buffer.data() + buffer.size() - 1, std::fabs(megahertz),
+                  std::chars_format::scientific, kSignificantDigits - 1);
     std::int64_t digits = buffer[0] - '0';
     for (int i = 2; i <= kSignificantDigits; ++i) {
-        digits = digits * 10 + (buffer[i] - '0');
+        digits = digits * 10 + (buffer[static_cast<std::size_t>(i)] - '0');
     }
-    const int exponent = std::atoi(buffer + kSignificantDigits + 2);
+    const int exponent = std::atoi(buffer.data() + kSignificantDigits + 2);
     // value = digits x 10^(exponent - 14 + 5), truncated toward zero.
     int shift = exponent - (kSignificantDigits - 1) + kDecimalsPerUnit;
     std::int64_t value = digits;
@@ -84,6 +89,10 @@ std::optional<std::int32_t> tenHertzUnits(double megahertz) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::int32_t> frequencyValue(std::string_view text) {
+    return tenHertzUnits(cAtof(text));
 }
 
 ParsedFrequency parseFrequency(std::string_view text) {

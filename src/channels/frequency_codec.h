@@ -46,6 +46,8 @@ struct ParsedFrequency {
 
 // atof semantics: "abc" reads as 0, "145.1x" as 145.1.
 [[nodiscard]] ParsedFrequency parseFrequency(std::string_view text);
+// The value alone, as the grid commit stores a cell.
+[[nodiscard]] std::optional<std::int32_t> frequencyValue(std::string_view text);
 
 // Range (61447), raster (61454), band (61446), in this order; empty when accepted.
 [[nodiscard]] std::optional<MessageId> validateRx(std::optional<std::int32_t> value,

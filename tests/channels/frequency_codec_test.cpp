@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <random>
 
 #include "channels/frequency_codec.h"
 #include "support/bytes.h"
@@ -61,6 +64,23 @@ TEST(FrequencyFormat, FiveDecimalsOfMegahertz) {
     EXPECT_EQ(formatFrequency(6'700'000), "67.00000");
     EXPECT_EQ(formatFrequency(43'300'625), "433.00625");
     EXPECT_EQ(formatFrequency(1), "0.00001");
+}
+
+// The texts are exactly what printf("%3.5f") makes of the same double.
+TEST(FrequencyFormat, MatchesTheCFormatForAnyValueOrNumberRead) {
+    std::mt19937_64 random(5);
+    char expected[400];
+    for (int i = 0; i < 200'000; ++i) {
+        const auto value = static_cast<std::int32_t>(random());
+        std::snprintf(expected, sizeof expected, "%3.5f", value * 1.0 / 100000);
+        ASSERT_EQ(formatFrequency(value), expected);
+        const double number = std::ldexp(static_cast<double>(random() >> 11),
+                                         static_cast<int>(random() % 120) - 100);
+        char typed[40];
+        std::snprintf(typed, sizeof typed, "%.17g", number);
+        std::snprintf(expected, sizeof expected, "%3.5f", std::strtod(typed, nullptr));
+        ASSERT_EQ(parseFrequency(typed).text, expected) << typed;
+    }
 }
 
 TEST(FrequencyParse, ReadsTheNumericPrefixExactlyAndTruncatesBeyondFiveDecimals) {
