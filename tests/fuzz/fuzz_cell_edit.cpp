@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kw::ChannelGrid grid(language);
     kw::ChannelEditors editors(language);
 
-    while (input.remaining_bytes() > 0) {
+    constexpr int kMostEdits = 32;
+    for (int edits = 0; edits < kMostEdits && input.remaining_bytes() > 0; ++edits) {
         const kw::GridCell cell{input.ConsumeIntegralInRange(kw::kFirstChannelRow, kw::kFrRow),
                                 input.ConsumeIntegralInRange<int>(kw::kRxColumn, kw::kBusyLockColumn)};
         const std::string value = valueFor(input, editors.forColumn(cell.column));

@@ -16,10 +16,13 @@ namespace {
 
 using kw::fuzz::expect;
 
-// One folder for the whole run, removed when the run ends.
+// One folder for the whole run, removed when the run ends; in memory where there is such
+// a file system, as every save waits for the disk.
 const std::string& profilePath() {
     static const std::string path = [] {
-        char folder[] = "/tmp/kwfuzz-profile-XXXXXX";
+        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/kwfuzz-profile-XXXXXX";
+        char* folder = pattern.data();
         if (::mkdtemp(folder) == nullptr) {
             kw::fuzz::fail("no temporary folder");
         }
