@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kw::ChannelGrid before = grid;
     const kw::CsvImportResult imported = kw::importChannelsCsv(text, grid, editors, product);
     if (!imported) {
-        expect(kw::fuzz::sameCells(grid, before), "a refused import changes no cell");
+        kw::fuzz::expectSameCells(grid, before, "a refused import changes no cell");
         expect(imported.status == kw::CsvImportStatus::Rejected || !imported.error.empty(),
                "a malformed file is explained");
         return 0;
@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expect(static_cast<bool>(kw::importChannelsCsv(kw::channelsCsv(grid), again, againEditors,
                                                    product)),
            "an exported table imports");
-    expect(kw::fuzz::sameCells(grid, again), "an exported table imports to the same cells");
+    kw::fuzz::expectSameCells(grid, again, "an exported table imports to the same cells");
     return 0;
 }
