@@ -7,10 +7,14 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <thread>
 
+#include "model/document_file.h"
+#include "profile/profile_file.h"
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -73,6 +77,86 @@ TEST(CrashSafeFiles, KilledSavesLeaveTheOldOrTheNewVersion) {
         }
         RecordProperty(std::string(file.name) + " killed", killedMidway);
         EXPECT_GT(killedMidway, 0) << file.name;
+    }
+}
+
+// Saves as the program makes them, of two versions told apart by `version`.
+void saveDocument(const std::string& path, int version) {
+    RadioImage image;
+    image.fill(version == 0 ? 0x5A : 0xA5);
+    if (!storeDocumentFile(path, image)) {
+        std::abort();
+    }
+}
+
+void saveProfile(const std::string& path, int version) {
+    CProfileFile profile;
+    if (!profile.open(path) ||
+        profile.set("English", "Company", std::string(20000, version == 0 ? 'a' : 'b')) ==
+            ProfileSetResult::Refused ||
+        profile.save(false).status == ProfileSaveStatus::Failed) {
+        std::abort();
+    }
+}
+
+const struct {
+    const char* name;
+    void (*save)(const std::string& path, int version);
+} kSaveLoops[] = {
+    {"radio.dat", saveDocument},
+    {"Program.ini", saveProfile},
+};
+
+// Half-written copies a killed save left beside `path`; they are removed.
+int removeLeftovers(const std::string& folder, const std::string& path) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().string().starts_with(path + ".")) {
+            std::filesystem::remove(entry.path());
+            ++count;
+        }
+    }
+    return count;
+}
+
+// A process saving one file over and over is killed at random moments, so most kills
+// land inside a save; the file must always be one whole version.
+TEST(CrashSafeFiles, KilledSaveLoopsLeaveTheOldOrTheNewVersion) {
+    for (const auto& loop : kSaveLoops) {
+        test::TempDir dir;
+        const std::string path = dir.file(loop.name);
+        std::string versions[2];
+        for (int version : {1, 0}) {
+            loop.save(path, version);
+            versions[version] = test::readFile(path);
+        }
+        ASSERT_NE(versions[0], versions[1]);
+
+        std::mt19937 random(20261208);
+        std::uniform_int_distribution<int> delayMicroseconds(0, 10000);
+        constexpr int kIterations = 200;
+        int caughtMidSave = 0;
+        for (int i = 0; i < kIterations; ++i) {
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                for (int version = i % 2;; version ^= 1) {
+                    loop.save(path, version);
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << loop.name << ": the saving process ended by itself";
+            const std::string contents = test::readFile(path);
+            ASSERT_TRUE(contents == versions[0] || contents == versions[1])
+                << loop.name << ", iteration " << i << ": " << contents.size() << " bytes";
+            caughtMidSave += removeLeftovers(dir.path(), path);
+        }
+        RecordProperty(std::string(loop.name) + " caught mid-save", caughtMidSave);
+        std::printf("%s: %d kills, %d inside a save\n", loop.name, kIterations, caughtMidSave);
+        EXPECT_GT(caughtMidSave, kIterations / 10) << loop.name;
     }
 }
 
