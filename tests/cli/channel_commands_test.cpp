@@ -145,15 +145,20 @@ TEST(ExportImport, ExportedChannelsImportIntoANewDocumentAsTheSameRecords) {
     ASSERT_EQ(runCli({"set", source.file, "1:1=145.1", "1:2=145.7", "1:3=D023N", "1:4=88.5",
                       "1:5=A,\"B\"", "1:6=Low", "1:7=Narrow", "1:8=No", "1:9=Carrier",
                       "64:1=136.00625", "64:4=D754I", "64:5=信道名字", "64:9=QT/DQT",
-                      "Fr:1=174", "Fr:2=136"})
+                      "Fr:1=174", "Fr:2=136", "2:1=145"})
                   .status,
               0);
+    // A name as a radio may hold it: a literal "\x41", then a byte that is no character.
+    std::string contents = test::readFile(source.file);
+    contents.replace(kRecordSize + 16, 5, "\\x41\xB0");
+    test::writeFile(source.file, contents);
     const std::string csv = source.dir.file("channels.csv");
     const auto exported = runCli({"export", source.file, csv});
     ASSERT_EQ(exported.status, 0) << exported.err;
     const std::vector<std::string> rows = lines(test::readFile(csv));
     ASSERT_EQ(rows.size(), 130u);
     EXPECT_EQ(rows[1], "145.10000,145.70000,D023N,88.5,\"A,\"\"B\"\"\",Low,Narrow,No,Carrier\r");
+    EXPECT_EQ(rows[2], "145.00000,145.00000,None,None,\\\\x41\\xB0,High,Wide,Yes,Off\r");
     EXPECT_EQ(rows[64], "136.00625,136.00625,None,D754I,信道名字,High,Wide,Yes,QT/DQT\r");
     EXPECT_EQ(rows[129], "174.00000,136.00000,None,None,,High,Wide,Yes,Off\r");
 
