@@ -7,6 +7,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "fuzz_support.h"
 #include "link/programming_session.h"
