@@ -41,6 +41,7 @@ class LineRun {
         if (options.fault.kind == FaultKind::Slow) {
             answerDelay_ += options.fault.delay;
             byteGap_ = std::max<Clock::duration>(byteGap_, kSlowByteGap);
+            spreadBytes_ = true;
         }
     }
 
@@ -95,13 +96,21 @@ class LineRun {
         return std::nullopt;
     }
 
+    // At the line's own pace an answer reaches the program in one piece, once its last
+    // byte is through: sent byte by byte, a busy machine could hold the simulator back
+    // long enough to open a gap between bytes that no real line has. The slow fault
+    // keeps its gaps, since they are what it shows.
     void schedule(const std::vector<std::uint8_t>& reply, Clock::time_point heard) {
+        if (reply.empty()) {
+            return;
+        }
         Clock::time_point due = std::max(heard + answerDelay_, lastOutDue_) + byteTime_;
+        const auto lastDue = due + byteGap_ * static_cast<long>(reply.size() - 1);
         for (const std::uint8_t byte : reply) {
-            outgoing_.push_back({byte, due});
-            lastOutDue_ = due;
+            outgoing_.push_back({byte, spreadBytes_ ? due : lastDue});
             due += byteGap_;
         }
+        lastOutDue_ = lastDue;
     }
 
     void sessionEnded() {
@@ -181,6 +190,7 @@ class LineRun {
     Clock::duration byteTime_{0};
     Clock::duration answerDelay_{0};
     Clock::duration byteGap_{0};
+    bool spreadBytes_ = false;
     std::deque<TimedByte> incoming_;
     std::deque<TimedByte> outgoing_;
     Clock::time_point lastInDue_{};
