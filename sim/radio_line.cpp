@@ -68,20 +68,6 @@ class LineRun {
   private:
     std::optional<LineEnd> processDue() {
         const Clock::time_point now = Clock::now();
-        while (!incoming_.empty() && incoming_.front().due <= now) {
-            const TimedByte received = incoming_.front();
-            incoming_.pop_front();
-            lastActivity_ = now;
-            Reaction reaction = radio_.receive(received.byte);
-            if (reaction.disconnect) {
-                line_.close();
-                return LineEnd::Disconnected;
-            }
-            schedule(reaction.reply, received.due);
-            if (reaction.sessionEnded) {
-                sessionEnded();
-            }
-        }
         if (radio_.inSession() && now - lastActivity_ >= kSessionIdleLimit && radio_.lineIdle()) {
             sessionEnded();
         }
@@ -140,9 +126,6 @@ class LineRun {
 
     std::optional<LineEnd> wait() {
         Clock::time_point deadline = Clock::time_point::max();
-        if (!incoming_.empty()) {
-            deadline = std::min(deadline, incoming_.front().due);
-        }
         if (!outgoing_.empty()) {
             deadline = std::min(deadline, outgoing_.front().due);
         }
@@ -167,21 +150,35 @@ class LineRun {
             return LineEnd::Stopped;
         }
         if (entries[0].revents & POLLIN) {
-            receive();
-        } else if (entries[0].revents != 0) {
+            return receive();
+        }
+        if (entries[0].revents != 0) {
             return LineEnd::LineError;
         }
         return std::nullopt;
     }
 
-    void receive() {
+    // The radio's answer is known as soon as the question is in, and is timed from the
+    // moment the question has crossed the line; waking up for that moment as well would
+    // only add the scheduler's delay to every exchange.
+    std::optional<LineEnd> receive() {
         std::uint8_t buffer[kReadChunk];
         const ssize_t got = ::read(line_.master(), buffer, sizeof buffer);
         const Clock::time_point now = Clock::now();
         for (ssize_t i = 0; i < got; ++i) {
             lastInDue_ = std::max(now, lastInDue_) + byteTime_;
-            incoming_.push_back({buffer[i], lastInDue_});
+            lastActivity_ = now;
+            const Reaction reaction = radio_.receive(buffer[i]);
+            if (reaction.disconnect) {
+                line_.close();
+                return LineEnd::Disconnected;
+            }
+            schedule(reaction.reply, lastInDue_);
+            if (reaction.sessionEnded) {
+                sessionEnded();
+            }
         }
+        return std::nullopt;
     }
 
     PseudoTerminal& line_;
@@ -191,7 +188,6 @@ class LineRun {
     Clock::duration answerDelay_{0};
     Clock::duration byteGap_{0};
     bool spreadBytes_ = false;
-    std::deque<TimedByte> incoming_;
     std::deque<TimedByte> outgoing_;
     Clock::time_point lastInDue_{};
     Clock::time_point lastOutDue_{};
