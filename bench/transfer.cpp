@@ -25,7 +25,11 @@ using Clock = std::chrono::steady_clock;
 constexpr double kBitsPerByte = 10.0;
 constexpr double kWireBaud = 9600.0;
 
-// Counts every byte that crosses the line.
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Counts every byte that crosses the line and the time spent waiting on it.
 class CountingPort final : public SerialPort {
   public:
     PortOpenResult open(const std::string& name) override { return port_.open(name); }
@@ -33,17 +37,22 @@ class CountingPort final : public SerialPort {
     bool isOpen() const override { return port_.isOpen(); }
     void purge(PurgeMode mode) override { port_.purge(mode); }
     PortReadResult read(std::span<std::uint8_t> buffer) override {
+        const Clock::time_point start = Clock::now();
         const PortReadResult got = port_.read(buffer);
+        inPort += secondsSince(start);
         bytes += got.count;
         return got;
     }
     PortWriteResult write(std::span<const std::uint8_t> data) override {
+        const Clock::time_point start = Clock::now();
         const PortWriteResult put = port_.write(data);
+        inPort += secondsSince(start);
         bytes += put.count;
         return put;
     }
 
     std::size_t bytes = 0;
+    double inPort = 0;  // seconds blocked in reads and writes: the line and the radio
 
   private:
     PosixSerialPort port_;
@@ -53,10 +62,13 @@ class CountingSleeper final : public Sleeper {
   public:
     void sleepFor(std::chrono::milliseconds duration) override {
         asked += duration;
+        const Clock::time_point start = Clock::now();
         sleeper_.sleepFor(duration);
+        slept += secondsSince(start);
     }
 
     std::chrono::milliseconds asked{0};
+    double slept = 0;
 
   private:
     ThreadSleeper sleeper_;
@@ -87,7 +99,7 @@ bool measure(const char* label, TransferDirection direction, RadioImage& image,
     const double cpuBefore = cpuSeconds();
     const Clock::time_point start = Clock::now();
     const TransferResult result = session.run(direction, image, device);
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    const double wall = secondsSince(start);
     const double cpu = cpuSeconds() - cpuBefore;
     if (!result) {
         std::fprintf(stderr, "%s failed\n", label);
@@ -96,10 +108,14 @@ bool measure(const char* label, TransferDirection direction, RadioImage& image,
     const double waits = std::chrono::duration<double>(sleeper.asked).count();
     const double wire = baud > 0 ? port.bytes * kBitsPerByte / kWireBaud : 0.0;
     const double floor = wire + waits;
+    // Where the wall time went: blocked on the line (the wire, the radio and the
+    // scheduler waking both ends), in the protocol's waits, and the rest in this program.
+    const double own = wall - port.inPort - sleeper.slept;
     std::printf(
         "%-6s %6d baud  %5zu bytes  wall %7.3f s  floor %7.3f s  ratio %5.3f  "
-        "cpu %6.3f s (%4.1f %%)\n",
-        label, baud, port.bytes, wall, floor, wall / floor, cpu, 100.0 * cpu / wall);
+        "cpu %6.3f s (%4.1f %%)  line %7.3f s  waits %6.3f s  own %6.3f s\n",
+        label, baud, port.bytes, wall, floor, wall / floor, cpu, 100.0 * cpu / wall,
+        port.inPort, sleeper.slept, own);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // kwradio-sim: a KW-217V or KW-217U radio on a pseudo-terminal, for tests and demos.
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -174,5 +175,8 @@ int run(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The line's timing is the point of the simulator: wake when a byte is due, not up
+    // to the default 50 us later.
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
     return run(std::vector<std::string>(argv + 1, argv + argc));
 }

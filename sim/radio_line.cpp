@@ -41,6 +41,7 @@ class LineRun {
         if (options.fault.kind == FaultKind::Slow) {
             answerDelay_ += options.fault.delay;
             byteGap_ = std::max<Clock::duration>(byteGap_, kSlowByteGap);
+            spreadBytes_ = true;
         }
     }
 
@@ -67,20 +68,6 @@ class LineRun {
   private:
     std::optional<LineEnd> processDue() {
         const Clock::time_point now = Clock::now();
-        while (!incoming_.empty() && incoming_.front().due <= now) {
-            const TimedByte received = incoming_.front();
-            incoming_.pop_front();
-            lastActivity_ = now;
-            Reaction reaction = radio_.receive(received.byte);
-            if (reaction.disconnect) {
-                line_.close();
-                return LineEnd::Disconnected;
-            }
-            schedule(reaction.reply, received.due);
-            if (reaction.sessionEnded) {
-                sessionEnded();
-            }
-        }
         if (radio_.inSession() && now - lastActivity_ >= kSessionIdleLimit && radio_.lineIdle()) {
             sessionEnded();
         }
@@ -95,13 +82,21 @@ class LineRun {
         return std::nullopt;
     }
 
+    // At the line's own pace an answer reaches the program in one piece, once its last
+    // byte is through: sent byte by byte, a busy machine could hold the simulator back
+    // long enough to open a gap between bytes that no real line has. The slow fault
+    // keeps its gaps, since they are what it shows.
     void schedule(const std::vector<std::uint8_t>& reply, Clock::time_point heard) {
+        if (reply.empty()) {
+            return;
+        }
         Clock::time_point due = std::max(heard + answerDelay_, lastOutDue_) + byteTime_;
+        const auto lastDue = due + byteGap_ * static_cast<long>(reply.size() - 1);
         for (const std::uint8_t byte : reply) {
-            outgoing_.push_back({byte, due});
-            lastOutDue_ = due;
+            outgoing_.push_back({byte, spreadBytes_ ? due : lastDue});
             due += byteGap_;
         }
+        lastOutDue_ = lastDue;
     }
 
     void sessionEnded() {
@@ -131,9 +126,6 @@ class LineRun {
 
     std::optional<LineEnd> wait() {
         Clock::time_point deadline = Clock::time_point::max();
-        if (!incoming_.empty()) {
-            deadline = std::min(deadline, incoming_.front().due);
-        }
         if (!outgoing_.empty()) {
             deadline = std::min(deadline, outgoing_.front().due);
         }
@@ -158,21 +150,35 @@ class LineRun {
             return LineEnd::Stopped;
         }
         if (entries[0].revents & POLLIN) {
-            receive();
-        } else if (entries[0].revents != 0) {
+            return receive();
+        }
+        if (entries[0].revents != 0) {
             return LineEnd::LineError;
         }
         return std::nullopt;
     }
 
-    void receive() {
+    // The radio's answer is known as soon as the question is in, and is timed from the
+    // moment the question has crossed the line; waking up for that moment as well would
+    // only add the scheduler's delay to every exchange.
+    std::optional<LineEnd> receive() {
         std::uint8_t buffer[kReadChunk];
         const ssize_t got = ::read(line_.master(), buffer, sizeof buffer);
         const Clock::time_point now = Clock::now();
         for (ssize_t i = 0; i < got; ++i) {
             lastInDue_ = std::max(now, lastInDue_) + byteTime_;
-            incoming_.push_back({buffer[i], lastInDue_});
+            lastActivity_ = now;
+            const Reaction reaction = radio_.receive(buffer[i]);
+            if (reaction.disconnect) {
+                line_.close();
+                return LineEnd::Disconnected;
+            }
+            schedule(reaction.reply, lastInDue_);
+            if (reaction.sessionEnded) {
+                sessionEnded();
+            }
         }
+        return std::nullopt;
     }
 
     PseudoTerminal& line_;
@@ -181,7 +187,7 @@ class LineRun {
     Clock::duration byteTime_{0};
     Clock::duration answerDelay_{0};
     Clock::duration byteGap_{0};
-    std::deque<TimedByte> incoming_;
+    bool spreadBytes_ = false;
     std::deque<TimedByte> outgoing_;
     Clock::time_point lastInDue_{};
     Clock::time_point lastOutDue_{};

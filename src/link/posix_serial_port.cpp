@@ -220,7 +220,10 @@ PortWriteResult PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
         if (ready == 0) {
             break;
         }
-        if (ready > 0 && (entry.revents & POLLOUT) == 0) {
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready < 0 || (entry.revents & POLLOUT) == 0) {
             result.deviceError = true;
             break;
         }

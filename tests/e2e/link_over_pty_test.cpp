@@ -114,65 +114,6 @@ TEST(LinkOverPty, ReadWithTheRightPasswordWorks) {
               TransferOutcome::Done);
 }
 
-class ToleratedFault : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(ToleratedFault, ReadStillWorks) {
-    SimThread radio(radioImage(0), *sim::parseFault(GetParam()));
-    Rig rig;
-    RadioImage image = newDocument(0);
-    EXPECT_EQ(rig.run(TransferDirection::Read, image, radio.device()).outcome,
-              TransferOutcome::Done);
-    EXPECT_EQ(sim::memoryFromImage(image), radio.stop());
-}
-
-INSTANTIATE_TEST_SUITE_P(Radio, ToleratedFault,
-                         ::testing::Values("stray-byte", "silent-second-wakeup"));
-
-struct DataFault {
-    const char* spec;
-    TransferDirection direction;
-};
-
-class InterruptingFault : public ::testing::TestWithParam<DataFault> {};
-
-TEST_P(InterruptingFault, EndsWithProgramInterruptAndNothingHalfDone) {
-    SimThread radio(radioImage(0), *sim::parseFault(GetParam().spec));
-    Rig rig;
-    RadioImage image = newDocument(0);
-    const RadioImage before = image;
-    const TransferResult result = rig.run(GetParam().direction, image, radio.device());
-    EXPECT_EQ(result.message, (TransferMessage{MessageId::ProgramInterrupt, {}}));
-    EXPECT_EQ(rig.observer.messages.size(), 1u);
-    EXPECT_FALSE(rig.port.isOpen());
-    EXPECT_EQ(image, before);
-    EXPECT_GT(rig.observer.progress.size(), 0u);  // it failed in the data phase
-    if (std::string_view(GetParam().spec).starts_with("disconnect")) {
-        EXPECT_EQ(radio.end(), sim::LineEnd::Disconnected);
-    } else {
-        EXPECT_EQ(probePort(radio.device()), PortStatus::Free);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Radio, InterruptingFault,
-    ::testing::Values(DataFault{"nak-at=0x0800", TransferDirection::Read},
-                      DataFault{"short-reply-at=0x0800", TransferDirection::Read},
-                      DataFault{"garbage-at=0x0C40", TransferDirection::Read},
-                      DataFault{"disconnect-at=0x0FF8", TransferDirection::Read},
-                      DataFault{"nak-at=0x0800", TransferDirection::Write},
-                      DataFault{"short-reply-at=0x0C30", TransferDirection::Write},
-                      DataFault{"garbage-at=0x0100", TransferDirection::Write},
-                      DataFault{"disconnect-at=0x0FC8", TransferDirection::Write}),
-    [](const auto& info) {
-        std::string name =
-            std::string(info.param.direction == TransferDirection::Read ? "Read" : "Write") + "_" +
-            info.param.spec;
-        for (char& c : name) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
-
 TEST(LinkOverPty, CancelDuringTheHandshakeStopsWithoutAMessage) {
     SimThread radio(radioImage(0), {sim::FaultKind::Silent});
     Rig rig;
@@ -196,30 +137,6 @@ TEST(LinkOverPty, CancelDuringTheDataPhaseLeavesTheDocumentAlone) {
     EXPECT_EQ(image, before);
     EXPECT_EQ(rig.observer.progress.back(), 100);
     EXPECT_EQ(probePort(radio.device()), PortStatus::Free);
-}
-
-TEST(LinkOverPty, SlowAnswersInsideTheTimeOutsArePatientlyAwaited) {
-    // 150 ms before each answer and 25 ms between its bytes: inside 190 ms for one
-    // byte and inside the 30 ms between bytes.
-    SimThread radio(radioImage(0), *sim::parseFault("slow=150"));
-    Rig rig;
-    rig.observer.cancelAtProgress = 1;
-    RadioImage image = newDocument(0);
-    EXPECT_EQ(rig.run(TransferDirection::Read, image, radio.device()).outcome,
-              TransferOutcome::Cancelled);
-    EXPECT_EQ(rig.observer.statuses.size(), 2u);  // no attempt was repeated
-    EXPECT_EQ(rig.observer.progress, std::vector<int>{1});
-}
-
-TEST(LinkOverPty, AnswersPastTheTimeOutAreNoAnswers) {
-    SimThread radio(radioImage(0), *sim::parseFault("slow=400"));
-    Rig rig;
-    rig.observer.cancelAtDispatch = 13;  // during the third attempt
-    RadioImage image = newDocument(0);
-    EXPECT_EQ(rig.run(TransferDirection::Read, image, radio.device()).outcome,
-              TransferOutcome::Cancelled);
-    EXPECT_EQ(rig.observer.statuses.size(), 2u);
-    EXPECT_TRUE(rig.observer.progress.empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -78,6 +79,25 @@ TEST(PosixSerialPort, GapBetweenBytesEndsTheRead) {
     EXPECT_LT(took, milliseconds(300));  // far below the 890 ms total
 }
 
+TEST(PosixSerialPort, WriteGivesUpAfterItsTimeOutWhenTheLineIsStuck) {
+    PtyRig rig;  // nobody reads the far end, so its queue fills up
+    const auto frame = test::bytes("57 00 00 08 01 02 03 04");
+    PortWriteResult put;
+    milliseconds took{0};
+    for (int i = 0; i < 100'000; ++i) {
+        const auto start = Clock::now();
+        put = rig.port.write(frame);
+        took = since(start);
+        if (!put.complete(frame.size())) {
+            break;
+        }
+    }
+    EXPECT_FALSE(put.deviceError);
+    EXPECT_LT(put.count, frame.size());
+    EXPECT_GE(took, milliseconds(50 * 8 + 50));
+    EXPECT_LT(took, milliseconds(1000));
+}
+
 TEST(PosixSerialPort, PulledCableIsADeviceErrorNotAShortRead) {
     PtyRig rig;
     rig.line.close();
@@ -135,6 +155,44 @@ TEST(PosixSerialPort, SaysWhyAPortDoesNotOpen) {
     EXPECT_EQ(port.open(dir.file("plain.dat")).problem, PortOpenProblem::NotSerial);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(probePort(dir.file("missing")), PortStatus::Absent);
+}
+
+// What open() says about a device only its owner may open, as a user who is not the
+// owner (root is made the nobody user in a child process first).
+TEST(PosixSerialPort, DeviceTheUserMayNotOpenIsRefusedWithTheCure) {
+    test::TempDir dir;
+    const std::string device = dir.file("ttyUSB0");
+    test::writeFile(device, "");
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(device.c_str(), 0600), 0);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(1);
+        }
+        PosixSerialPort port;
+        const PortOpenResult opened = port.open(device);
+        const std::string line = (opened.problem == PortOpenProblem::PermissionDenied ? "denied "
+                                                                                     : "other ") +
+                                 opened.detail;
+        (void)!::write(report[1], line.data(), line.size());
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    std::string line;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(report[0], buffer, sizeof buffer)) > 0;) {
+        line.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(report[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "could not become nobody";
+    EXPECT_EQ(line, "denied " + permissionCure(device));
 }
 
 TEST(PosixSerialPort, PermissionCureNamesTheDeviceAndItsGroup) {
