@@ -192,8 +192,8 @@ inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     {1021, ControlKind::RadioButton, "COM15", {120, 75, 38, 10}},
     {1022, ControlKind::RadioButton, "COM16", {166, 75, 38, 10}},
     // Any other device: a /dev/serial/by-id link, a pseudo-terminal.
-    {kUnnamedStatic, ControlKind::Static, "Other device", {16, 106, 50, 9}},
-    {kOtherPort, ControlKind::Edit, {}, {68, 104, 144, 12}},
+    {kUnnamedStatic, ControlKind::Static, "Other device", {16, 106, 52, 9}},
+    {kOtherPort, ControlKind::Edit, {}, {70, 104, 142, 12}},
     {kOk, ControlKind::DefaultPushButton, "OK", {58, 126, 35, 14}, true},
     {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
 }};
