@@ -422,7 +422,9 @@ void CMainFrame::showProductInformation() {
 }
 
 void CMainFrame::showPortSetting() {
-    const auto canOpen = [](const std::string& port) { return probePort(port) == PortStatus::Free; };
+    const auto canOpen = [](const std::string& port) {
+        return probePort(port) == PortStatus::Free;
+    };
     CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
                            this);
     if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {

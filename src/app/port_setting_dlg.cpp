@@ -16,6 +16,7 @@ CPortSettingDlg::CPortSettingDlg(const ResourceSet& resources, const std::string
                                  QWidget* parent)
     : TemplateDialog(*resources.dialog(resource::kPortSettingDialog), parent),
       resources_(resources),
+      currentPortName_(currentPortName),
       canOpen_(std::move(canOpen)),
       messages_(messages),
       rules_(currentPortName, canOpen_),
@@ -46,7 +47,8 @@ CPortSettingDlg::CPortSettingDlg(const ResourceSet& resources, const std::string
 }
 
 void CPortSettingDlg::onOk() {
-    const PortSelection selection = selectPort(rules_, toStdString(otherPort_->text()), canOpen_);
+    const PortSelection selection =
+        selectPort(rules_, currentPortName_, toStdString(otherPort_->text()), canOpen_);
     if (selection.refusal) {
         messages_.show(this, toQString(resources_.string(static_cast<int>(*selection.refusal))));
         otherPort_->setFocus();

@@ -28,6 +28,7 @@ class CPortSettingDlg : public TemplateDialog {
 
   private:
     const ResourceSet& resources_;
+    std::string currentPortName_;
     PortSettingRules::Prober canOpen_;
     MessageBoxes& messages_;
     PortSettingRules rules_;

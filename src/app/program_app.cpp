@@ -102,11 +102,10 @@ bool CProgramApp::initInstance() {
     help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
                                          toQString(builtInText(BuiltInText::HelpTitle, language_)));
     const QString company = profileText(languageName_, "Company");
-    frameContext_ = std::make_unique<FrameContext>(
-        FrameContext{*resources_, language_, profileText(languageName_, "Title"), company,
-                     isPlainName(appName_) ? appName_ : std::string(kDefaultAppName),
-                     options_.programDirectory, settingsPath(), product_, port_, messages_,
-                     files_, *help_});
+    frameContext_ = std::make_unique<FrameContext>(FrameContext{
+        *resources_, language_, profileText(languageName_, "Title"), company,
+        isPlainName(appName_) ? appName_ : std::string(kDefaultAppName), options_.programDirectory,
+        settingsPath(), product_, port_, messages_, files_, *help_});
     frame_ = std::make_unique<CMainFrame>(*frameContext_);
     frame_->commands().setHandler(command::kFileNew, [this] { fileNew(); });
     frame_->commands().setHandler(command::kAppAbout, [this] { showAbout(); });

@@ -27,13 +27,16 @@ bool isUsablePath(std::string_view path) {
 
 }  // namespace
 
-PortSelection selectPort(const PortSettingRules& rules, std::string_view otherPath,
-                         const PortSettingRules::Prober& canOpen) {
+PortSelection selectPort(const PortSettingRules& rules, std::string_view currentPortName,
+                         std::string_view otherPath, const PortSettingRules::Prober& canOpen) {
     const std::string_view path = trimmed(otherPath);
     if (path.empty()) {
         return {rules.accept(), std::nullopt};
     }
     if (!isUsablePath(path) || !canOpen(std::string(path))) {
+        if (path == otherPathOf(currentPortName)) {
+            return {};
+        }
         return {std::nullopt, MessageId::CouldNotOpenPort};
     }
     const StoredPort stored = storedValueOf(path);

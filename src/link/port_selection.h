@@ -18,8 +18,11 @@ struct PortSelection {
 };
 
 // A field holding more than blanks wins over the buttons. Its path must be absolute and
-// open now; a path that is a numbered port's device is kept as that port's number.
-[[nodiscard]] PortSelection selectPort(const PortSettingRules& rules, std::string_view otherPath,
+// open now; a path that is a numbered port's device is kept as that port's number. The
+// current port left in the field as it was shown is treated as its button would be: when
+// it cannot be opened now, OK changes nothing and says nothing.
+[[nodiscard]] PortSelection selectPort(const PortSettingRules& rules,
+                                       std::string_view currentPortName, std::string_view otherPath,
                                        const PortSettingRules::Prober& canOpen);
 
 // The field's text when the dialog opens: the current port when no button stands for it.

@@ -208,11 +208,11 @@ TEST_P(LanguageSwitchPrompt, AsksSaveChangesAndRestartsOnlyWhenTheProgramEnds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, LanguageSwitchPrompt,
-    testing::Values(LanguageSwitchCase{MessageBoxes::Answer::Yes, true, true},
-                    LanguageSwitchCase{MessageBoxes::Answer::No, true, false},
-                    LanguageSwitchCase{MessageBoxes::Answer::Cancel, false, false}));
+INSTANTIATE_TEST_SUITE_P(Answers, LanguageSwitchPrompt,
+                         testing::Values(LanguageSwitchCase{MessageBoxes::Answer::Yes, true, true},
+                                         LanguageSwitchCase{MessageBoxes::Answer::No, true, false},
+                                         LanguageSwitchCase{MessageBoxes::Answer::Cancel, false,
+                                                            false}));
 
 TEST_F(MainFrame, LanguageDialogWithTheCurrentLanguageDoesNothing) {
     bool chose = false;

@@ -196,7 +196,8 @@ TEST(ComSetupStored, EveryNewDocumentWindowStartsWithTheStoredPort) {
     ASSERT_TRUE(storePort(SettingsStore(dir.settingsFile()), StoredPort{10u}));
     ASSERT_TRUE(run.start());
     EXPECT_EQ(run.program.port().name(), "COM10");
-    ASSERT_TRUE(storePort(SettingsStore(dir.settingsFile()), StoredPort{std::string("/dev/pts/9")}));
+    ASSERT_TRUE(
+        storePort(SettingsStore(dir.settingsFile()), StoredPort{std::string("/dev/pts/9")}));
     run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
     run.frame().commands().trigger(command::kFileNew);
     EXPECT_EQ(run.program.port().name(), "/dev/pts/9");

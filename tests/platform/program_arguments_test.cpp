@@ -17,7 +17,8 @@ struct ParseCase {
 class ProgramArgumentsAccepted : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ProgramArgumentsAccepted, Parses) {
-    const ProgramArgumentsResult result = parseProgramArguments(GetParam().arguments, "/home/dealer");
+    const ProgramArgumentsResult result =
+        parseProgramArguments(GetParam().arguments, "/home/dealer");
     ASSERT_TRUE(result) << result.error;
     EXPECT_EQ(result.arguments.port, GetParam().port);
     EXPECT_EQ(result.arguments.document, GetParam().document);
@@ -26,17 +27,16 @@ TEST_P(ProgramArgumentsAccepted, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, ProgramArgumentsAccepted,
-    testing::Values(ParseCase{{}, std::nullopt, std::nullopt},
-                    ParseCase{{"--port", "/dev/pts/4"}, "/dev/pts/4", std::nullopt},
-                    ParseCase{{"--port=/dev/ttyUSB0", "radio.dat"}, "/dev/ttyUSB0", "radio.dat"},
-                    ParseCase{{"radio.dat", "--port", "COM3"}, "COM3", "radio.dat"},
-                    // The simulated radio's link, named from where ./run starts.
-                    ParseCase{{"--port", "build/demo/radio"}, "/home/dealer/build/demo/radio",
-                              std::nullopt},
-                    ParseCase{{"-embedding"}, std::nullopt, std::nullopt, false},
-                    ParseCase{{"-Automation", "a.dat"}, std::nullopt, "a.dat", false},
-                    ParseCase{{"--", "--port"}, std::nullopt, "--port"},
-                    ParseCase{{"-"}, std::nullopt, "-"}));
+    testing::Values(
+        ParseCase{{}, std::nullopt, std::nullopt},
+        ParseCase{{"--port", "/dev/pts/4"}, "/dev/pts/4", std::nullopt},
+        ParseCase{{"--port=/dev/ttyUSB0", "radio.dat"}, "/dev/ttyUSB0", "radio.dat"},
+        ParseCase{{"radio.dat", "--port", "COM3"}, "COM3", "radio.dat"},
+        // The simulated radio's link, named from where ./run starts.
+        ParseCase{{"--port", "build/demo/radio"}, "/home/dealer/build/demo/radio", std::nullopt},
+        ParseCase{{"-embedding"}, std::nullopt, std::nullopt, false},
+        ParseCase{{"-Automation", "a.dat"}, std::nullopt, "a.dat", false},
+        ParseCase{{"--", "--port"}, std::nullopt, "--port"}, ParseCase{{"-"}, std::nullopt, "-"}));
 
 struct RefusedCase {
     Args arguments;
@@ -46,7 +46,8 @@ struct RefusedCase {
 class ProgramArgumentsRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(ProgramArgumentsRefused, NamesTheProblem) {
-    const ProgramArgumentsResult result = parseProgramArguments(GetParam().arguments, "/home/dealer");
+    const ProgramArgumentsResult result =
+        parseProgramArguments(GetParam().arguments, "/home/dealer");
     ASSERT_FALSE(result);
     EXPECT_NE(result.error.find(GetParam().errorPart), std::string::npos) << result.error;
 }
