@@ -427,6 +427,7 @@ void CMainFrame::showPortSetting() {
     };
     CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
                            this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
     if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {
         return;
     }

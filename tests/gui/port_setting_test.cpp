@@ -105,6 +105,18 @@ TEST_F(PortSettingDialog, AButtonAndATypedPathExcludeEachOther) {
     EXPECT_EQ(dlg->choice()->storedValue, StoredPort{7u});
 }
 
+TEST_F(PortSettingDialog, F1OnAnyOfItsControlsOpensTheComSetupPage) {
+    auto dlg = dialog("COM3");
+    std::vector<int> contexts;
+    dlg->setHelpHandler([&](int context) { contexts.push_back(context); });
+    dlg->show();
+    for (const int id : {buttonOf(3), control::kOtherPort}) {
+        dlg->control(id)->setFocus();
+        QTest::keyClick(dlg->control(id), Qt::Key_F1);
+    }
+    EXPECT_EQ(contexts, (std::vector<int>{command::kComSetup, command::kComSetup}));
+}
+
 TEST_F(PortSettingDialog, ShowsTheCurrentPathInTheField) {
     auto dlg = dialog(com7.devicePath());
     EXPECT_EQ(field(*dlg)->text().toStdString(), com7.devicePath());
@@ -176,6 +188,7 @@ TEST_F(ComSetup, ACommandLinePortHoldsAndIsNotStoredUntilTheUserChooses) {
     run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
     run.frame().commands().trigger(command::kFileNew);  // a new window reads the stored port
     EXPECT_EQ(run.program.port().name(), radio.devicePath());
+    EXPECT_EQ(stored(), StoredPort{5u});
 
     chooseInDialog(cable.devicePath());
     EXPECT_EQ(run.program.port().name(), cable.devicePath());
