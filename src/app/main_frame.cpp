@@ -21,10 +21,12 @@
 #include "app/language_dlg.h"
 #include "app/message_boxes.h"
 #include "app/navigation_bar.h"
+#include "app/port_setting_dlg.h"
 #include "app/product_info_dlg.h"
 #include "app/program_view.h"
 #include "app/qt_text.h"
 #include "app/toolbar_icons.h"
+#include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
 
@@ -229,6 +231,7 @@ void CMainFrame::connectCommands() {
     commands_.setHandler(kChannelInformation, [this] { showChannelInformation(); });
     commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
     commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
+    commands_.setHandler(kComSetup, [this] { showPortSetting(); });
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -298,6 +301,8 @@ void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
 }
 
 CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
+    // Every new document window starts with the stored port.
+    context_.port.onViewCreated(readStoredPort(SettingsStore(context_.settingsPath)));
     auto* child = new CChildFrame(std::move(document), context_.product, nullptr);
     mdiArea_->addSubWindow(child);
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
@@ -414,6 +419,21 @@ void CMainFrame::showProductInformation() {
     if (dialog.outcome() == ProductInfoRules::Outcome::ChannelsCleared) {
         child->view()->refill();
     }
+}
+
+void CMainFrame::showPortSetting() {
+    const auto canOpen = [](const std::string& port) {
+        return probePort(port) == PortStatus::Free;
+    };
+    CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
+                           this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {
+        return;
+    }
+    context_.port.choose(*dialog.choice());
+    // A failed write is not reported: the port still changes for this run.
+    (void)storePort(SettingsStore(context_.settingsPath), dialog.choice()->storedValue);
 }
 
 void CMainFrame::showLanguageDialog() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/command_router.h"
+#include "link/program_port.h"
 #include "model/program_doc.h"
 #include "res/resource_set.h"
 
@@ -40,7 +41,9 @@ struct FrameContext {
     QString company;  // Company of the language section
     std::string appName;
     std::string programDirectory;
+    std::string settingsPath;  // the per-user settings file
     ProductState& product;
+    ProgramPort& port;
     MessageBoxes& messages;
     FileDialogs& files;
     HelpViewer& help;
@@ -98,6 +101,7 @@ class CMainFrame : public QMainWindow {
     void onTreeSelectionChanged();
     void showChannelInformation();
     void showProductInformation();
+    void showPortSetting();
     void showLanguageDialog();
     void requestHelp(int context);
     QString commandText(int command) const;

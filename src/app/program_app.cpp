@@ -62,7 +62,7 @@ int leadingInteger(std::string_view text) {
 }  // namespace
 
 CProgramApp::CProgramApp(StartupOptions options, MessageBoxes& messages, FileDialogs& files)
-    : options_(std::move(options)), messages_(messages), files_(files) {}
+    : options_(std::move(options)), messages_(messages), files_(files), port_(options_.port) {}
 
 CProgramApp::~CProgramApp() = default;
 
@@ -91,9 +91,6 @@ bool CProgramApp::initInstance() {
                        MessageBoxes::Buttons::Ok, QMessageBox::Critical);
         return false;
     }
-    if (options_.port) {
-        portName_ = *options_.port;
-    }
     showSplash();
 
     // Every window without an icon of its own takes this one, the document windows
@@ -105,10 +102,10 @@ bool CProgramApp::initInstance() {
     help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
                                          toQString(builtInText(BuiltInText::HelpTitle, language_)));
     const QString company = profileText(languageName_, "Company");
-    frameContext_ = std::make_unique<FrameContext>(
-        FrameContext{*resources_, language_, profileText(languageName_, "Title"), company,
-                     isPlainName(appName_) ? appName_ : std::string(kDefaultAppName),
-                     options_.programDirectory, product_, messages_, files_, *help_});
+    frameContext_ = std::make_unique<FrameContext>(FrameContext{
+        *resources_, language_, profileText(languageName_, "Title"), company,
+        isPlainName(appName_) ? appName_ : std::string(kDefaultAppName), options_.programDirectory,
+        settingsPath(), product_, port_, messages_, files_, *help_});
     frame_ = std::make_unique<CMainFrame>(*frameContext_);
     frame_->commands().setHandler(command::kFileNew, [this] { fileNew(); });
     frame_->commands().setHandler(command::kAppAbout, [this] { showAbout(); });

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "link/program_port.h"
 #include "model/product_state.h"
 #include "profile/profile_file.h"
 #include "res/language.h"
@@ -60,7 +61,7 @@ class CProgramApp {
     const std::string& languageName() const { return languageName_; }
     const std::string& helpFileName() const { return helpFileName_; }
     const std::string& appName() const { return appName_; }
-    const std::string& portName() const { return portName_; }
+    ProgramPort& port() { return port_; }
     ProductState& product() { return product_; }
     CProfileFile& profile() { return profile_; }
     CMainFrame* mainFrame() const { return frame_.get(); }
@@ -83,7 +84,7 @@ class CProgramApp {
     std::string languageName_;
     std::string helpFileName_;
     std::string appName_;
-    std::string portName_ = "COM1";
+    ProgramPort port_;
     const ResourceSet* resources_ = nullptr;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<FrameContext> frameContext_;

@@ -24,6 +24,8 @@ class PortSettingRules {
     std::optional<int> selection() const { return selection_; }
     // A click on an enabled button.
     void select(int number);
+    // Typing another device path takes the place of the buttons.
+    void clearSelection() { selection_.reset(); }
 
     struct Choice {
         std::string portName;

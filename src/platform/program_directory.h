@@ -11,7 +11,10 @@ namespace kw {
 // `executablePath` up to and including its last '/'; "./" when it holds none.
 [[nodiscard]] std::string directoryOfExecutable(std::string_view executablePath);
 
-// The directory of /proc/self/exe, ending in '/'; the current directory ("./") when the
+// The running executable's full path (/proc/self/exe); empty when it cannot be named.
+[[nodiscard]] std::string executablePath();
+
+// The directory of executablePath(), ending in '/'; the current directory ("./") when the
 // executable cannot be named.
 [[nodiscard]] std::string programDirectory();
 

@@ -1,12 +1,14 @@
 #include "platform/program_restart.h"
 
-#include <spawn.h>
+#include <unistd.h>
 
-extern char** environ;
+#include <cerrno>
+#include <cstring>
 
 namespace kw {
 
-bool startDetached(const std::string& executable, const std::vector<std::string>& arguments) {
+std::string restartInPlace(const std::string& executable,
+                           const std::vector<std::string>& arguments) {
     std::vector<std::string> argvStrings;
     argvStrings.push_back(executable);
     argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
@@ -15,17 +17,8 @@ bool startDetached(const std::string& executable, const std::vector<std::string>
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-
-    posix_spawnattr_t attributes;
-    if (posix_spawnattr_init(&attributes) != 0) {
-        return false;
-    }
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-    pid_t child = 0;
-    const int status =
-        posix_spawn(&child, executable.c_str(), nullptr, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    return status == 0;
+    ::execv(executable.c_str(), argv.data());
+    return executable + " could not be started again: " + std::strerror(errno) + ".";
 }
 
 }  // namespace kw

@@ -6,9 +6,10 @@
 
 namespace kw {
 
-// Starts `executable` with `arguments` in a session of its own, so it outlives this
-// process; does not wait for it. False when it could not be started.
-[[nodiscard]] bool startDetached(const std::string& executable,
-                                 const std::vector<std::string>& arguments);
+// Replaces this process with `executable` started with `arguments` (argv[1] onwards):
+// the same process, so whoever waits for it, such as ./run, keeps waiting for the new
+// run. Returns only when that failed, with the reason.
+[[nodiscard]] std::string restartInPlace(const std::string& executable,
+                                         const std::vector<std::string>& arguments);
 
 }  // namespace kw

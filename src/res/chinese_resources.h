@@ -83,9 +83,10 @@ inline constexpr auto kProductInfoControls =
                {"机型信息"sv, "机型"sv, ""sv, "频段"sv, ""sv, ""sv, ""sv, "确定"sv, "取消"sv});
 inline constexpr auto kLanguageControls =
     translated(english::kLanguageControls, {"语言"sv, "English"sv, "中文"sv, "确定"sv, "取消"sv});
-inline constexpr auto kPortSettingControls = translated(
-    english::kPortSettingControls, {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,
-                                    ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, "确定"sv, "取消"sv});
+inline constexpr auto kPortSettingControls =
+    translated(english::kPortSettingControls,
+               {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
+                ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
 
 inline constexpr std::array<DialogResource, 4> kDialogs{{
     {resource::kAboutDialog, "关于本程序", english::kDialogs[0].width, english::kDialogs[0].height,

@@ -60,6 +60,7 @@ inline constexpr int kCancel = 2;
 inline constexpr int kUnnamedStatic = 65535;
 
 inline constexpr int kFirstPortButton = 1007;  // COM1; COM16 is 1022
+inline constexpr int kOtherPort = 1023;        // the path of any other device
 inline constexpr int kModelList = 1013;
 inline constexpr int kNavigationTree = 1030;
 inline constexpr int kEnglish = 1076;

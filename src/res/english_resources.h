@@ -173,7 +173,7 @@ inline constexpr std::array<ControlResource, 5> kLanguageControls{{
     {kCancel, ControlKind::PushButton, "Cancel", {120, 32, 40, 14}},
 }};
 
-inline constexpr std::array<ControlResource, 19> kPortSettingControls{{
+inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     {kUnnamedStatic, ControlKind::GroupBox, "Port", {16, 13, 196, 84}},
     {1007, ControlKind::RadioButton, "COM1", {28, 27, 36, 10}, true},
     {1008, ControlKind::RadioButton, "COM2", {74, 27, 36, 10}},
@@ -191,8 +191,11 @@ inline constexpr std::array<ControlResource, 19> kPortSettingControls{{
     {1020, ControlKind::RadioButton, "COM14", {74, 75, 38, 10}},
     {1021, ControlKind::RadioButton, "COM15", {120, 75, 38, 10}},
     {1022, ControlKind::RadioButton, "COM16", {166, 75, 38, 10}},
-    {kOk, ControlKind::DefaultPushButton, "OK", {58, 105, 35, 14}, true},
-    {kCancel, ControlKind::PushButton, "Cancel", {134, 105, 35, 14}},
+    // Any other device: a /dev/serial/by-id link, a pseudo-terminal.
+    {kUnnamedStatic, ControlKind::Static, "Other device", {16, 106, 52, 9}},
+    {kOtherPort, ControlKind::Edit, {}, {70, 104, 142, 12}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {58, 126, 35, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
 }};
 
 inline constexpr std::array<DialogResource, 4> kDialogs{{
@@ -202,7 +205,7 @@ inline constexpr std::array<DialogResource, 4> kDialogs{{
      kProductInfoControls},
     {resource::kLanguageDialog, "Language", 170, 64, kDialogFont, kDialogPointSize,
      kLanguageControls},
-    {resource::kPortSettingDialog, "Port Setting", 227, 134, kDialogFont, kDialogPointSize,
+    {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
      kPortSettingControls},
 }};
 

@@ -33,7 +33,8 @@ class ProgramDir {
 
 // CProgramApp over a ProgramDir, with the questions answered by the test.
 struct RunningProgram {
-    explicit RunningProgram(const ProgramDir& dir, QStringList documents = {});
+    explicit RunningProgram(const ProgramDir& dir, QStringList documents = {},
+                            std::optional<std::string> port = std::nullopt);
     bool start() { return program.initInstance(); }
     app::CMainFrame& frame() { return *program.mainFrame(); }
 

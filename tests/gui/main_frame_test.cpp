@@ -180,15 +180,39 @@ TEST_F(MainFrame, LanguageSwitchWritesTheProfileThenAsksForARestart) {
     EXPECT_NE(readFile(dir.file("Program.ini")).find("Language=Chinese\r\n"), std::string::npos);
 }
 
-TEST_F(MainFrame, LanguageSwitchCancelledAtTheSavePromptChangesNothing) {
+struct LanguageSwitchCase {
+    MessageBoxes::Answer answer;
+    bool restarts;
+    bool saved;
+};
+
+class LanguageSwitchPrompt : public MainFrame,
+                             public testing::WithParamInterface<LanguageSwitchCase> {};
+
+TEST_P(LanguageSwitchPrompt, AsksSaveChangesAndRestartsOnlyWhenTheProgramEnds) {
     frame().activeChild()->setModified(true);
     const std::string before = readFile(dir.file("Program.ini"));
-    run.messages.setNextAnswer(MessageBoxes::Answer::Cancel);
+    const std::string path = dir.file("kept.dat");
+    run.messages.setNextAnswer(GetParam().answer);
+    run.files.setNextFileName(QString::fromStdString(path));
     emit frame().languageChosen(Language::Chinese);
-    EXPECT_FALSE(run.program.restartRequested());
-    EXPECT_EQ(readFile(dir.file("Program.ini")), before);
-    EXPECT_TRUE(frame().activeChild()->isModified());
+    EXPECT_EQ(run.messages.lastText(), QStringLiteral("Save changes?"));
+    EXPECT_EQ(run.program.restartRequested(), GetParam().restarts);
+    EXPECT_EQ(std::filesystem::exists(path), GetParam().saved);
+    const std::string after = readFile(dir.file("Program.ini"));
+    EXPECT_EQ(after.find("Language=Chinese\r\n") != std::string::npos, GetParam().restarts);
+    if (!GetParam().restarts) {
+        EXPECT_EQ(after, before);
+        EXPECT_TRUE(frame().activeChild()->isModified());
+        EXPECT_TRUE(frame().isVisible());  // the program keeps running
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, LanguageSwitchPrompt,
+                         testing::Values(LanguageSwitchCase{MessageBoxes::Answer::Yes, true, true},
+                                         LanguageSwitchCase{MessageBoxes::Answer::No, true, false},
+                                         LanguageSwitchCase{MessageBoxes::Answer::Cancel, false,
+                                                            false}));
 
 TEST_F(MainFrame, LanguageDialogWithTheCurrentLanguageDoesNothing) {
     bool chose = false;

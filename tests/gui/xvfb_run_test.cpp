@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace kw::test {
@@ -82,6 +83,29 @@ TEST(KwprogUnderXvfb, ShowsItsWindowsAndWritesTheSettingsAtSigterm) {
     EXPECT_NE(settings.find("Field=hex:13,17,64,13,17,64"), std::string::npos) << settings;
     EXPECT_NE(settings.find("Type=dword:00000001"), std::string::npos) << settings;
 }
+
+struct BadCommandLine {
+    std::vector<std::string> arguments;
+    std::string_view message;
+};
+
+class KwprogCommandLine : public testing::TestWithParam<BadCommandLine> {};
+
+TEST_P(KwprogCommandLine, IsRefusedWithStatus2AndAMessage) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const ProgramResult result =
+        runProgram(std::string(KW_PROGRAM_DIR) + "/kwprog", GetParam().arguments);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("usage: kwprog"), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, KwprogCommandLine,
+    testing::Values(BadCommandLine{{"a.dat", "b.dat"}, "one document at a time"},
+                    BadCommandLine{{"--port"}, "--port needs a device path"},
+                    BadCommandLine{{"--port=COM99"}, "not \"COM99\""},
+                    BadCommandLine{{"--colour"}, "unknown option \"--colour\""}));
 
 }  // namespace
 }  // namespace kw::test
