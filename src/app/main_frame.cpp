@@ -1,17 +1,21 @@
 #include "app/main_frame.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 
 #include "app/background_painter.h"
@@ -59,6 +63,7 @@ const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
 CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(this) {
     setWindowTitle(context_.title);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setAcceptDrops(true);
     createMenus();
     createToolBar();
     createStatusBar();
@@ -457,6 +462,22 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); })) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            openDocument(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -87,6 +87,9 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Documents dropped from the file manager open as File Open opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
@@ -134,6 +135,27 @@ TEST_F(MainFrame, AnOpenFileOpensAgainAsANewDocument) {
     ASSERT_NE(frame().openDocument(QString::fromStdString(path)), nullptr);
     EXPECT_EQ(frame().children().size(), 3u);
     EXPECT_EQ(frame().activeChild()->windowTitle(), QStringLiteral("radio.dat[*]"));
+}
+
+TEST_F(MainFrame, DroppedDocumentsOpenAndARefusedOneIsReported) {
+    const std::string good = dir.file("dropped.dat");
+    run.files.setNextFileName(QString::fromStdString(good));
+    ASSERT_TRUE(frame().saveDocument(frame().activeChild(), true));
+    const std::string bad = dir.file("short.dat");
+    writeFile(bad, "not a radio");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(good)),
+                  QUrl::fromLocalFile(QString::fromStdString(bad)),
+                  QUrl(QStringLiteral("https://example.com/radio.dat"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame(), &drop);
+    EXPECT_EQ(frame().children().size(), 2u);
+    EXPECT_EQ(frame().activeChild()->windowTitle(), QStringLiteral("dropped.dat[*]"));
+    EXPECT_EQ(run.messages.askedCount(), 1);  // the short file
 }
 
 TEST_F(MainFrame, AnUnchangedDocumentClosesWithoutAQuestion) {
