@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/command_router.h"
+#include "app/program_view.h"
 #include "model/program_doc.h"
 #include "res/resource_set.h"
 
@@ -31,6 +32,8 @@ class CNavigationBar;
 class FileDialogs;
 class HelpViewer;
 class MessageBoxes;
+class RecentFileMenu;
+class WindowMenu;
 
 // The process-wide state the frame works with; owned by the application.
 struct FrameContext {
@@ -44,6 +47,7 @@ struct FrameContext {
     MessageBoxes& messages;
     FileDialogs& files;
     HelpViewer& help;
+    std::string settingsPath;  // the per-user settings store, which keeps the recent files
 };
 
 class CMainFrame : public QMainWindow {
@@ -59,6 +63,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar() const { return toolBar_; }
     BackgroundPainter* backgroundPainter() const { return background_; }
     QPrinter& printer() { return printer_; }
+    WindowMenu* windowMenu() const { return windowMenu_; }
+    RecentFileMenu* recentFiles() const { return recentFiles_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.
@@ -85,9 +91,13 @@ class CMainFrame : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void createMenus();
+    void createDocumentMenus();
+    void openRecentFile(const QString& path);
     void createToolBar();
     void createStatusBar();
     void createNavigationBar(QWidget* dockingArea);
@@ -103,6 +113,7 @@ class CMainFrame : public QMainWindow {
     QString commandText(int command) const;
 
     FrameContext& context_;
+    ViewContext viewContext_;
     CommandRouter commands_;
     std::map<int, std::vector<QMenu*>> menus_;
     int shownMenu_ = 0;
@@ -114,6 +125,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QPointer<CChildFrame> lastActive_;
     QPrinter printer_;
+    WindowMenu* windowMenu_ = nullptr;
+    RecentFileMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace kw::app
