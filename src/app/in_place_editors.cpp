@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "app/qt_text.h"
 
@@ -146,7 +147,7 @@ void InPlaceEditorWidgets::showOver(int column, const QRect& rect) {
     const std::size_t slot = slotOf(column);
     showText(slot);
     QWidget* widget = widgets_[slot];
-    widget->setGeometry(rect);
+    moveOver(column, rect);
     widget->show();
     widget->raise();
     widget->setFocus(Qt::OtherFocusReason);
@@ -154,6 +155,18 @@ void InPlaceEditorWidgets::showOver(int column, const QRect& rect) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->selectAll();
     }
+}
+
+void InPlaceEditorWidgets::moveOver(int column, const QRect& rect) {
+    widgets_[slotOf(column)]->setGeometry(rect);
+}
+
+int InPlaceEditorWidgets::height() const {
+    int tallest = 0;
+    for (const QWidget* widget : widgets_) {
+        tallest = std::max(tallest, widget->sizeHint().height());
+    }
+    return tallest;
 }
 
 void InPlaceEditorWidgets::followState() {

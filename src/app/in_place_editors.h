@@ -34,6 +34,10 @@ class InPlaceEditorWidgets {
     // The column's editor, already shown in the state, appears over `rect` with the
     // state's text or item and takes the focus.
     void showOver(int column, const QRect& rect);
+    // An editor on show follows its cell when the columns are resized.
+    void moveOver(int column, const QRect& rect);
+    // The tallest editor: the grid's rows are made to hold it.
+    int height() const;
     // The widgets follow the state: hidden ones go, edit boxes show the state's text.
     void followState();
 

@@ -62,12 +62,15 @@ CProgramView::CProgramView(CProgramDoc& document, ViewContext& context, QWidget*
     grid_->setProperty("controlId", CMSFlexGrid::kControlId);
     grid_->setGeometry(toPixels(kGridPlace, base));
     widgets_ = std::make_unique<InPlaceEditorWidgets>(editors_, font(), grid_->viewport(), grid_);
+    grid_->verticalHeader()->setDefaultSectionSize(widgets_->height());
     setUpGrid();
 
     connect(grid_, &CMSFlexGrid::leaveCell, this, &CProgramView::onLeaveCell);
     connect(grid_, &CMSFlexGrid::enterCell, this, &CProgramView::onEnterCell);
     connect(grid_, &CMSFlexGrid::mouseDown, this, &CProgramView::onMouseDown);
     connect(grid_, &CMSFlexGrid::scrolled, this, &CProgramView::onScrolled);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { widgets_->moveOver(channels_.current().column, grid_->cellRect()); });
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
     for (QWidget* widget : widgets_->all()) {

@@ -103,13 +103,24 @@ TEST_F(ChannelView, GridShowsTitlesFixedColourCourierNamesAndWidthsFromTheBase) 
     EXPECT_FALSE(editor(kNameColumn)->isVisible());
 }
 
-TEST_F(ChannelView, ChineseGridHasChineseTitles) {
+TEST_F(ChannelView, AChineseGridHasChineseTitlesListsAndDefaults) {
     ProgramDir chinese(programIni("Language=Chinese\r\nAppName=KWTest\r\n"));
     RunningProgram other(chinese);
     ASSERT_TRUE(other.start());
-    const app::CMSFlexGrid& chineseGrid = *other.frame().activeChild()->view()->grid();
+    app::CProgramView* chineseView = other.frame().activeChild()->view();
+    app::CMSFlexGrid& chineseGrid = *chineseView->grid();
     EXPECT_EQ(chineseGrid.model()->headerData(0, Qt::Horizontal).toString(), "接收频率");
     EXPECT_EQ(chineseGrid.textMatrix(0, 0), "信道");
+    EXPECT_EQ(qobject_cast<QComboBox*>(chineseView->editorWidget(kBusyLockColumn))->itemText(1),
+              "载波");
+    chineseGrid.moveCurrentCell({1, kRxColumn});
+    QTest::keyClicks(chineseView->editorWidget(kRxColumn), "145.5");
+    chineseGrid.moveCurrentCell({2, kRxColumn});
+    Row texts;
+    for (int column = kRxColumn; column <= kBusyLockColumn; ++column) {
+        texts.push_back(chineseView->channels().text(1, column));
+    }
+    EXPECT_EQ(texts, (Row{"145.50000", "145.50000", "无", "无", "", "高", "宽", "是", "关"}));
 }
 
 TEST_F(ChannelView, AFirstFrequencyFillsTheRowWithTheDefaults) {
