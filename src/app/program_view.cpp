@@ -59,7 +59,6 @@ CProgramView::CProgramView(CProgramDoc& document, ViewContext& context, QWidget*
     formSize_ = toPixels(kForm, base).size();
     resize(formSize_);
     grid_ = new CMSFlexGrid(channels_, gridFont(), this);
-    grid_->setProperty("controlId", CMSFlexGrid::kControlId);
     grid_->setGeometry(toPixels(kGridPlace, base));
     widgets_ = std::make_unique<InPlaceEditorWidgets>(editors_, font(), grid_->viewport(), grid_);
     grid_->verticalHeader()->setDefaultSectionSize(widgets_->height());

@@ -41,7 +41,9 @@ void RecentFileMenu::rebuild(Place& place) {
     const std::vector<std::string>& entries = list_.entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const QString path = toQString(entries[i]);
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), place.menu);
+        // An '&' in a path is text, not a mnemonic.
+        const QString shown = QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), place.menu);
         connect(action, &QAction::triggered, this, [this, path] { emit openRequested(path); });
         place.menu->insertAction(place.before, action);
         place.entries.push_back(action);

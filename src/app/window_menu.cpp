@@ -24,6 +24,7 @@ void WindowMenu::rebuild() {
         QMdiSubWindow* window = windows[i];
         QString title = window->windowTitle();
         title.remove(QStringLiteral("[*]"));
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* action = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         action->setCheckable(true);
         action->setChecked(window == area_->activeSubWindow());

@@ -164,19 +164,20 @@ TEST_F(Documents, CloseHidesTheWindowAndTheWindowMenuBringsItBack) {
 }
 
 TEST_F(Documents, RecentFilesAreListedNewestFirstAndKeptForTheNextRun) {
-    saveAs("a.dat");
+    saveAs("r&d.dat");
     saveAs("b.dat");
+    const QString second = "&2 " + path("r&d.dat").replace("&", "&&");
     QMenu* file = frame().popup(resource::kDocumentMenu, 0);
     const QStringList texts = menuTexts(file);
     const qsizetype first = texts.indexOf("&1 " + path("b.dat"));
     ASSERT_GE(first, 0);
-    EXPECT_EQ(texts[first + 1], "&2 " + path("a.dat"));
-    EXPECT_TRUE(menuTexts(frame().popup(resource::kMainMenu, 0)).contains("&2 " + path("a.dat")));
+    EXPECT_EQ(texts[first + 1], second);
+    EXPECT_TRUE(menuTexts(frame().popup(resource::kMainMenu, 0)).contains(second));
 
     RunningProgram next(dir);
     ASSERT_TRUE(next.start());
     EXPECT_EQ(next.frame().recentFiles()->list().entries(),
-              (std::vector<std::string>{dir.file("b.dat"), dir.file("a.dat")}));
+              (std::vector<std::string>{dir.file("b.dat"), dir.file("r&d.dat")}));
 }
 
 TEST_F(Documents, ARecentFileOpensAndOneThatNoLongerOpensLeavesTheList) {
