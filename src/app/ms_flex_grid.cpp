@@ -26,11 +26,6 @@ CMSFlexGrid::CMSFlexGrid(ChannelGrid& grid, const QFont& font, QWidget* parent)
     }
 }
 
-void CMSFlexGrid::setTextMatrix(GridCell cell, std::string text) {
-    grid_.setText(cell, std::move(text));
-    rowChanged(cell.row);
-}
-
 void CMSFlexGrid::setCurrentCell(GridCell cell) {
     grid_.setCurrent(cell);
     quiet_ = true;
@@ -39,13 +34,11 @@ void CMSFlexGrid::setCurrentCell(GridCell cell) {
     quiet_ = false;
 }
 
-bool CMSFlexGrid::moveCurrentCell(GridCell cell) {
-    if (!isChannelCell(cell)) {
-        return false;
+void CMSFlexGrid::moveCurrentCell(GridCell cell) {
+    if (isChannelCell(cell)) {
+        selectionModel()->setCurrentIndex(GridTableModel::indexOf(*model_, cell),
+                                          QItemSelectionModel::NoUpdate);
     }
-    selectionModel()->setCurrentIndex(GridTableModel::indexOf(*model_, cell),
-                                      QItemSelectionModel::NoUpdate);
-    return grid_.current() == cell;
 }
 
 void CMSFlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -19,17 +19,14 @@ class CMSFlexGrid : public QTableView {
 
     CMSFlexGrid(ChannelGrid& grid, const QFont& font, QWidget* parent);
 
-    int rows() const { return kGridRowCount; }
-    int cols() const { return kGridColumnCount; }
     const std::string& textMatrix(int row, int column) const { return grid_.text(row, column); }
-    void setTextMatrix(GridCell cell, std::string text);
 
     GridCell current() const { return grid_.current(); }
     // Moves the current cell without leave-cell and enter-cell events.
     void setCurrentCell(GridCell cell);
-    // Moves as the user does, with the events; false when the move was refused or the
-    // target is not a channel cell.
-    bool moveCurrentCell(GridCell cell);
+    // Moves to a channel cell as the user does, with the events; a leave-cell handler
+    // may refuse the move.
+    void moveCurrentCell(GridCell cell);
     // A leave-cell handler keeps the old cell current; the move does not happen.
     void refuseMove() { moveRefused_ = true; }
 

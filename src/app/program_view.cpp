@@ -219,9 +219,7 @@ void CProgramView::moveBy(int rows, int columns) {
     } else if (target.column < kRxColumn && target.row > kFirstChannelRow) {
         target = {target.row - 1, kBusyLockColumn};
     }
-    if (isChannelCell(target)) {
-        grid_->moveCurrentCell(target);
-    }
+    grid_->moveCurrentCell(target);
 }
 
 bool CProgramView::enterInFrequencyEditor() {

@@ -80,8 +80,6 @@ TEST_F(ChannelView, TheModelPassesTheItemModelChecks) {
 }
 
 TEST_F(ChannelView, GridShowsTitlesFixedColourCourierNamesAndWidthsFromTheBase) {
-    EXPECT_EQ(grid().rows(), 130);
-    EXPECT_EQ(grid().cols(), 10);
     EXPECT_EQ(grid().model()->headerData(0, Qt::Horizontal).toString(), "Rx Frequency");
     EXPECT_EQ(grid().model()->headerData(4, Qt::Horizontal).toString(), "Chnnel Name");
     EXPECT_EQ(grid().model()->headerData(127, Qt::Vertical).toString(), "128");
@@ -174,6 +172,26 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectionCase{"50", MessageId::ErrorDataFormat, false, "50"},
                     RejectionCase{"50", MessageId::ErrorDataFormat, true, ""},
                     RejectionCase{"180", MessageId::OutOfRange, false, "180"}));
+
+struct TxCase {
+    const char* typed;
+    const char* stored;
+};
+
+class TxEntry : public ChannelView, public testing::WithParamInterface<TxCase> {};
+
+TEST_P(TxEntry, TakesTheTxWithoutAQuestion) {
+    makeChannel(1);
+    typeInto({1, kTxColumn}, GetParam().typed);
+    click({2, kTxColumn});
+    EXPECT_EQ(view->channels().text(1, kTxColumn), GetParam().stored);
+    EXPECT_EQ(run.messages.askedCount(), 0);
+}
+
+// Out of the band, the Tx becomes the band's lower limit.
+INSTANTIATE_TEST_SUITE_P(Entries, TxEntry,
+                         testing::Values(TxCase{"146.5", "146.50000"}, TxCase{"180", "136.00000"},
+                                         TxCase{"50", "136.00000"}));
 
 TEST_F(ChannelView, ClearingTheRxDeletesTheChannel) {
     makeChannel(2);
@@ -298,7 +316,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {2, kRxColumn}, Qt::Key_Backtab, Qt::ShiftModifier, {1, kBusyLockColumn}},
                     MoveCase{{1, kRxColumn}, Qt::Key_Down, {}, {2, kRxColumn}},
                     MoveCase{{2, kNameColumn}, Qt::Key_Up, {}, {1, kNameColumn}},
-                    MoveCase{{1, kPowerColumn}, Qt::Key_Right, {}, {1, kWidthColumn}}));
+                    MoveCase{{1, kPowerColumn}, Qt::Key_Right, {}, {1, kWidthColumn}},
+                    // The edges of the channel cells hold the editor where it is.
+                    MoveCase{{kFrRow, kRxColumn}, Qt::Key_Down, {}, {kFrRow, kRxColumn}},
+                    MoveCase{{kFrRow, kBusyLockColumn}, Qt::Key_Tab, {}, {kFrRow, kBusyLockColumn}},
+                    MoveCase{{1, kPowerColumn}, Qt::Key_Left, {}, {1, kNameColumn}},
+                    MoveCase{{1, kRxColumn}, Qt::Key_Backtab, Qt::ShiftModifier, {1, kRxColumn}}));
 
 TEST_F(ChannelView, TypingOnTheGridEditsItsCurrentCell) {
     click({1, kRxColumn});
