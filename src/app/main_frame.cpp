@@ -1,11 +1,11 @@
 #include "app/main_frame.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QDropEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
