@@ -45,6 +45,7 @@ QWidget* createWidget(InPlaceEditor& editor, const QFont& font, QWidget* host) {
     if (editor.kind() == EditorKind::EditBox) {
         auto* edit = new QLineEdit(host);
         edit->setFrame(false);
+        edit->setAlignment(Qt::AlignCenter);  // as the cell it covers
         new TypingLimit(editor.maxLength(), edit);
         QObject::connect(edit, &QLineEdit::textEdited, edit,
                          [&editor](const QString& text) { editor.type(toStdString(text)); });
