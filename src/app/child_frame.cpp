@@ -8,12 +8,13 @@
 
 namespace kw::app {
 
-CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> document, ProductState& product,
+CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> document, ViewContext& context,
                          QWidget* parent)
     : QMdiSubWindow(parent),
       document_(std::move(document)),
-      view_(new CProgramView(*document_, product, this)) {
+      view_(new CProgramView(*document_, context, this)) {
     setWidget(view_);
+    connect(view_, &CProgramView::edited, this, [this] { setModified(true); });
     // A new document is "Channel Information"; an opened one shows its file's name.
     const QString title = document_->title().empty()
                               ? QFileInfo(toQString(document_->path())).fileName()

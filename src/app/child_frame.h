@@ -10,6 +10,7 @@
 namespace kw::app {
 
 class CProgramView;
+struct ViewContext;
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -17,7 +18,7 @@ class CChildFrame : public QMdiSubWindow {
     static constexpr int kWidth = 1095;
     static constexpr int kHeight = 650;
 
-    CChildFrame(std::unique_ptr<CProgramDoc> document, ProductState& product, QWidget* parent);
+    CChildFrame(std::unique_ptr<CProgramDoc> document, ViewContext& context, QWidget* parent);
     ~CChildFrame() override;
 
     CProgramDoc& document() { return *document_; }

@@ -22,6 +22,7 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& filter) {
 }
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& proposed, const QString& filter) {
+    lastProposed_ = proposed;
     QString fileName;
     if (takeNext(fileName)) {
         return fileName;

@@ -16,11 +16,14 @@ class FileDialogs {
 
     // The next dialog returns `fileName` at once; an empty name answers as Cancel would.
     void setNextFileName(const QString& fileName) { nextNames_.push_back(fileName); }
+    // The name the last Save As dialog proposed.
+    const QString& lastProposed() const { return lastProposed_; }
 
   private:
     bool takeNext(QString& fileName);
 
     std::deque<QString> nextNames_;
+    QString lastProposed_;
 };
 
 }  // namespace kw::app

@@ -21,6 +21,7 @@ HelpViewer::~HelpViewer() {
 }
 
 bool HelpViewer::showContext(int context, QWidget* owner) {
+    lastContext_ = context;
     return showPage(helpPageFor(context), owner);
 }
 

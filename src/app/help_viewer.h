@@ -22,6 +22,8 @@ class HelpViewer {
     bool showContext(int context, QWidget* owner);
     bool showIndex(QWidget* owner);
 
+    // The context of the last help request, 0 before any.
+    int lastContext() const { return lastContext_; }
     // The page on show, empty when the window was never opened.
     QString currentPage() const;
     QWidget* window() const;
@@ -34,6 +36,7 @@ class HelpViewer {
     QString windowTitle_;
     QPointer<QWidget> window_;
     QTextBrowser* browser_ = nullptr;
+    int lastContext_ = 0;
 };
 
 }  // namespace kw::app

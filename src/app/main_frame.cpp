@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 
@@ -29,7 +30,9 @@
 #include "app/product_info_dlg.h"
 #include "app/program_view.h"
 #include "app/qt_text.h"
+#include "app/recent_file_menu.h"
 #include "app/toolbar_icons.h"
+#include "app/window_menu.h"
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
@@ -60,7 +63,10 @@ const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
 
 }  // namespace
 
-CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(this) {
+CMainFrame::CMainFrame(FrameContext& context)
+    : context_(context),
+      viewContext_{context.language, context.product, context.messages, context.help},
+      commands_(this) {
     setWindowTitle(context_.title);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAcceptDrops(true);
@@ -79,6 +85,7 @@ CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(thi
     layout->addWidget(navigationBar_);
     layout->addWidget(mdiArea_, 1);
     setCentralWidget(central);
+    createDocumentMenus();
     background_ =
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
@@ -88,6 +95,7 @@ CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(thi
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
             lastActive_ = child;
+            child->view()->activate();
         }
         updateMenus();
     });
@@ -124,6 +132,23 @@ void CMainFrame::createMenus() {
             menus_[menu.id].push_back(qmenu);
         }
     }
+}
+
+void CMainFrame::createDocumentMenus() {
+    recentFiles_ = new RecentFileMenu(context_.settingsPath, this);
+    connect(recentFiles_, &RecentFileMenu::openRequested, this, &CMainFrame::openRecentFile);
+    for (auto& [id, popups] : menus_) {
+        QMenu* file = popups.front();
+        for (QAction* action : file->actions()) {
+            if (CommandRouter::commandOf(action) == kAppExit) {
+                recentFiles_->attach(file, action);
+            }
+        }
+    }
+    // Before Help, the last menu of the document menu set.
+    std::vector<QMenu*>& documentMenus = menus_[resource::kDocumentMenu];
+    windowMenu_ = new WindowMenu(mdiArea_, context_.language, this);
+    documentMenus.insert(documentMenus.end() - 1, windowMenu_);
 }
 
 void CMainFrame::createToolBar() {
@@ -308,12 +333,12 @@ void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
 CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
     // Every new document window starts with the stored port.
     context_.port.onViewCreated(readStoredPort(SettingsStore(context_.settingsPath)));
-    auto* child = new CChildFrame(std::move(document), context_.product, nullptr);
+    auto* child = new CChildFrame(std::move(document), viewContext_, nullptr);
     mdiArea_->addSubWindow(child);
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
     mdiArea_->setActiveSubWindow(child);
-    child->view()->refill();
+    child->view()->initialUpdate();
     updateMenus();
     return child;
 }
@@ -332,6 +357,7 @@ CChildFrame* CMainFrame::openDocument(const QString& path) {
         context_.messages.show(this, toQString(loaded.error));
         return nullptr;
     }
+    recentFiles_->add(toQString(document->path()));
     // The new document takes the place of the window that was active.
     if (CChildFrame* previous = activeChild()) {
         previous->close();
@@ -343,12 +369,15 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
     if (!child) {
         return false;
     }
+    // The value still in an editor is part of what is saved; a refused one is reported
+    // and the cell's old text is saved.
+    child->view()->cellCommit();
     QString target = toQString(child->document().path());
     const QFileInfo existing(target);
-    // A new document's path is the AppName text: a writable file of that name is saved
-    // over, anything else asks for a name.
-    if (askName || target.isEmpty() || !existing.isFile() || !existing.isWritable()) {
-        QString proposed = target;
+    // A new document's path is only the AppName text, proposed as a bare file name: a
+    // file of that name in whatever folder is current is never saved over unasked.
+    if (askName || !child->document().hasFile() || !existing.isFile() || !existing.isWritable()) {
+        QString proposed = child->document().hasFile() ? target : existing.fileName();
         if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty()) {
             proposed += QStringLiteral(".dat");
         }
@@ -367,8 +396,33 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
         context_.messages.show(this, toQString(written.error));
         return false;
     }
+    recentFiles_->add(toQString(child->document().path()));
     child->setModified(false);
     return true;
+}
+
+void CMainFrame::openRecentFile(const QString& path) {
+    // A file that no longer opens leaves the list, after its message.
+    if (!openDocument(path)) {
+        recentFiles_->remove(path);
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::ranges::any_of(urls, [](const QUrl& url) { return url.isLocalFile(); })) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    // Each dropped file opens as File Open would open it, with the same check.
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            openDocument(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
 }
 
 void CMainFrame::destroyDocument(CChildFrame* child) {
@@ -462,22 +516,6 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); })) {
-        event->acceptProposedAction();
-    }
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            openDocument(url.toLocalFile());
-        }
-    }
-    event->acceptProposedAction();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

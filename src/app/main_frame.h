@@ -13,6 +13,7 @@
 
 #include "app/command_router.h"
 #include "link/program_port.h"
+#include "app/program_view.h"
 #include "model/program_doc.h"
 #include "res/resource_set.h"
 
@@ -32,6 +33,8 @@ class CNavigationBar;
 class FileDialogs;
 class HelpViewer;
 class MessageBoxes;
+class RecentFileMenu;
+class WindowMenu;
 
 // The process-wide state the frame works with; owned by the application.
 struct FrameContext {
@@ -41,7 +44,7 @@ struct FrameContext {
     QString company;  // Company of the language section
     std::string appName;
     std::string programDirectory;
-    std::string settingsPath;  // the per-user settings file
+    std::string settingsPath;  // the per-user settings store: port, recent files
     ProductState& product;
     ProgramPort& port;
     MessageBoxes& messages;
@@ -62,6 +65,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar() const { return toolBar_; }
     BackgroundPainter* backgroundPainter() const { return background_; }
     QPrinter& printer() { return printer_; }
+    WindowMenu* windowMenu() const { return windowMenu_; }
+    RecentFileMenu* recentFiles() const { return recentFiles_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.
@@ -94,6 +99,8 @@ class CMainFrame : public QMainWindow {
 
   private:
     void createMenus();
+    void createDocumentMenus();
+    void openRecentFile(const QString& path);
     void createToolBar();
     void createStatusBar();
     void createNavigationBar(QWidget* dockingArea);
@@ -110,6 +117,7 @@ class CMainFrame : public QMainWindow {
     QString commandText(int command) const;
 
     FrameContext& context_;
+    ViewContext viewContext_;
     CommandRouter commands_;
     std::map<int, std::vector<QMenu*>> menus_;
     int shownMenu_ = 0;
@@ -121,6 +129,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QPointer<CChildFrame> lastActive_;
     QPrinter printer_;
+    WindowMenu* windowMenu_ = nullptr;
+    RecentFileMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace kw::app

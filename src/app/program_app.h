@@ -65,6 +65,7 @@ class CProgramApp {
     ProductState& product() { return product_; }
     CProfileFile& profile() { return profile_; }
     CMainFrame* mainFrame() const { return frame_.get(); }
+    HelpViewer* helpViewer() const { return help_.get(); }
     bool splashShown() const { return splashShown_; }
     std::string settingsPath() const;
 

@@ -1,31 +1,96 @@
 #pragma once
-// CProgramView: the "Channel Information" view of a document. It keeps the product state
-// in step with the document's image at every refill; the channel table itself comes
-// with the channel grid.
+// CProgramView: the "Channel Information" view of a document: a form holding the channel
+// grid, with the in-place editors laid over its current cell. The grid's texts are the
+// working copy of the channels; the document's image follows at the grid commit.
 
 #include <QWidget>
+#include <memory>
 
+#include "channels/channel_editors.h"
+#include "channels/channel_grid.h"
+#include "channels/screen_scaling.h"
 #include "link/transfer_commands.h"
 #include "model/program_doc.h"
+#include "res/dialog_rect.h"
+
+class QKeyEvent;
 
 namespace kw::app {
+
+class CMSFlexGrid;
+class HelpViewer;
+class InPlaceEditorWidgets;
+class MessageBoxes;
+
+// What every view of the program shares.
+struct ViewContext {
+    Language language;
+    ProductState& product;
+    MessageBoxes& messages;
+    HelpViewer& help;
+};
 
 class CProgramView : public QWidget, public GridSync {
     Q_OBJECT
   public:
-    CProgramView(CProgramDoc& document, ProductState& product, QWidget* parent);
+    // The form and its grid, in dialog units of the form's font.
+    static constexpr DialogRect kForm{0, 0, 472, 243};
+    static constexpr DialogRect kGridPlace{1, 5, 467, 221};
+
+    CProgramView(CProgramDoc& document, ViewContext& context, QWidget* parent);
+    ~CProgramView() override;
 
     CProgramDoc& document() { return document_; }
-    // The value still in the current cell's editor; there is no editor yet.
-    void cellCommit() override {}
-    // The grid commit: before every save and every transfer.
+    CMSFlexGrid* grid() const { return grid_; }
+    const ChannelGrid& channels() const { return channels_; }
+    const ChannelEditors& editors() const { return editors_; }
+    QWidget* editorWidget(int column) const;
+
+    // Once the view's window is in place: fits the frame to the form, scales for a large
+    // screen, and fills the grid from the document.
+    void initialUpdate();
+    // A view that becomes active brings its document's model and band back.
+    void activate();
+    // The screen became `screenWidth` pixels wide.
+    void displayChanged(int screenWidth);
+
+    void cellCommit() override;
     void gridCommit() override;
-    // The grid refill: after a new document is shown, after open, after a model change.
     void refill() override;
 
+    QSize sizeHint() const override { return formSize_; }
+
+  signals:
+    // A cell took a new text.
+    void edited();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void setUpGrid();
+    void onLeaveCell();
+    void onEnterCell();
+    void onMouseDown();
+    void onScrolled();
+    void showEditor();
+    void report(const CellCommitOutcome& outcome, int row);
+    bool editorKey(QObject* editor, QKeyEvent* event);
+    bool gridKey(QKeyEvent* event);
+    bool enterInFrequencyEditor();
+    void enterInOtherEditor();
+    void moveBy(int rows, int columns);
+    void requestHelp(int controlId);
+    void scaleBy(float factor);
+
     CProgramDoc& document_;
-    ProductState& product_;
+    ViewContext& context_;
+    ChannelGrid channels_;
+    ChannelEditors editors_;
+    ScreenScaling scaling_;
+    QSize formSize_;
+    CMSFlexGrid* grid_;
+    std::unique_ptr<InPlaceEditorWidgets> widgets_;
 };
 
 }  // namespace kw::app

@@ -72,6 +72,7 @@ void CProgramDoc::onNewDocument(ProductState& product, std::string_view appName,
     fillNewDocumentImage(image_, product);
     title_ = builtInText(BuiltInText::ChannelInformation, language);
     path_ = appName;
+    hasFile_ = false;
     modified_ = false;
 }
 
@@ -79,6 +80,7 @@ DocumentLoadResult CProgramDoc::open(const std::string& path, Language language)
     DocumentLoadResult result = loadDocumentFile(path, image_, language);
     if (result) {
         path_ = path;
+        hasFile_ = true;
         modified_ = false;
     }
     return result;
@@ -88,6 +90,7 @@ FileWriteResult CProgramDoc::save(const std::string& path) {
     FileWriteResult result = storeDocumentFile(path, image_);
     if (result) {
         path_ = path;
+        hasFile_ = true;
         modified_ = false;
     }
     return result;

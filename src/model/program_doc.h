@@ -19,6 +19,8 @@ public:
     const RadioImage& image() const { return image_; }
 
     const std::string& path() const { return path_; }
+    // Opened from or saved to a file; a new document's path is only a proposed name.
+    bool hasFile() const { return hasFile_; }
     void setPath(std::string path) { path_ = std::move(path); }
     const std::string& title() const { return title_; }
 
@@ -41,6 +43,7 @@ private:
     std::string path_;
     std::string title_;
     bool modified_ = false;
+    bool hasFile_ = false;
 };
 
 // Steps 2-9 of a new document: the image a radio has when nothing is programmed.

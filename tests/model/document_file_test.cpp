@@ -160,5 +160,20 @@ TEST(ProgramDoc, OpenTakesThePathOnlyOnSuccess) {
     EXPECT_EQ(document.path(), good);
 }
 
+TEST(ProgramDoc, OnlyAnOpenOrASaveGivesTheDocumentAFile) {
+    test::TempDir dir;
+    ProductState product;
+    CProgramDoc document;
+    document.onNewDocument(product, "Dealer", Language::English);
+    EXPECT_FALSE(document.hasFile());
+    test::writeFile(dir.file("short.dat"), "abc");
+    EXPECT_FALSE(document.open(dir.file("short.dat"), Language::English));
+    EXPECT_FALSE(document.hasFile());
+    ASSERT_TRUE(document.save(dir.file("saved.dat")));
+    EXPECT_TRUE(document.hasFile());
+    document.onNewDocument(product, "Dealer", Language::English);
+    EXPECT_FALSE(document.hasFile());
+}
+
 }  // namespace
 }  // namespace kw
