@@ -79,6 +79,11 @@ class LineRun {
         if (!ready.empty() && !send(ready)) {
             return LineEnd::LineError;
         }
+        // Saving the memory takes a while: only once the last answer is on its way.
+        if (sessionEndPending_ && outgoing_.empty()) {
+            sessionEndPending_ = false;
+            sessionEnded();
+        }
         return std::nullopt;
     }
 
@@ -174,9 +179,7 @@ class LineRun {
                 return LineEnd::Disconnected;
             }
             schedule(reaction.reply, lastInDue_);
-            if (reaction.sessionEnded) {
-                sessionEnded();
-            }
+            sessionEndPending_ = sessionEndPending_ || reaction.sessionEnded;
         }
         return std::nullopt;
     }
@@ -188,6 +191,7 @@ class LineRun {
     Clock::duration answerDelay_{0};
     Clock::duration byteGap_{0};
     bool spreadBytes_ = false;
+    bool sessionEndPending_ = false;
     std::deque<TimedByte> outgoing_;
     Clock::time_point lastInDue_{};
     Clock::time_point lastOutDue_{};

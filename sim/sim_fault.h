@@ -35,7 +35,7 @@ struct Fault {
 // "slow=MS".
 [[nodiscard]] std::optional<Fault> parseFault(std::string_view spec);
 
-// Just inside the 30 ms allowed between bytes, with room for a busy machine's scheduling.
-inline constexpr std::chrono::milliseconds kSlowByteGap{20};
+// Inside the 30 ms allowed between bytes, with room left for a busy machine's scheduling.
+inline constexpr std::chrono::milliseconds kSlowByteGap{10};
 
 }  // namespace kw::sim
