@@ -139,16 +139,5 @@ TEST(LinkOverPty, CancelDuringTheDataPhaseLeavesTheDocumentAlone) {
     EXPECT_EQ(probePort(radio.device()), PortStatus::Free);
 }
 
-TEST(LinkOverPty, AnswersPastTheTimeOutAreNoAnswers) {
-    SimThread radio(radioImage(0), *sim::parseFault("slow=400"));
-    Rig rig;
-    rig.observer.cancelAtDispatch = 13;  // during the third attempt
-    RadioImage image = newDocument(0);
-    EXPECT_EQ(rig.run(TransferDirection::Read, image, radio.device()).outcome,
-              TransferOutcome::Cancelled);
-    EXPECT_EQ(rig.observer.statuses.size(), 2u);
-    EXPECT_TRUE(rig.observer.progress.empty());
-}
-
 }  // namespace
 }  // namespace kw
