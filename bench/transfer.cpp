@@ -1,6 +1,7 @@
 // bench_transfer: a full Read and a full Write against kwradio-sim, throttled to 9600
 // baud and unthrottled. Reports wall time, the floor (bytes on the wire x 10 / 9600 s
-// plus the waits the protocol asks for), their ratio and the CPU time this process used.
+// plus the waits the protocol asks for), their ratio, the CPU time this process used and
+// how the wall time splits between the line, the waits and this program.
 //
 //   build/bin/bench_transfer [--model KW-217V|KW-217U]
 
@@ -102,7 +103,9 @@ bool measure(const char* label, TransferDirection direction, RadioImage& image,
     const double wall = secondsSince(start);
     const double cpu = cpuSeconds() - cpuBefore;
     if (!result) {
-        std::fprintf(stderr, "%s failed\n", label);
+        const std::string_view why =
+            result.message ? messageText(*result.message, Language::English) : "cancelled";
+        std::fprintf(stderr, "%s failed: %.*s\n", label, static_cast<int>(why.size()), why.data());
         return false;
     }
     const double waits = std::chrono::duration<double>(sleeper.asked).count();

@@ -37,11 +37,8 @@ class LineRun {
             byteTime_ = kBitsPerByteTimesSecond / options.baud;
         }
         answerDelay_ = options.turnaround;
-        byteGap_ = byteTime_;
         if (options.fault.kind == FaultKind::Slow) {
             answerDelay_ += options.fault.delay;
-            byteGap_ = std::max<Clock::duration>(byteGap_, kSlowByteGap);
-            spreadBytes_ = true;
         }
     }
 
@@ -79,24 +76,26 @@ class LineRun {
         if (!ready.empty() && !send(ready)) {
             return LineEnd::LineError;
         }
+        // Saving the memory takes a while: only once the last answer is on its way.
+        if (sessionEndPending_ && outgoing_.empty()) {
+            sessionEndPending_ = false;
+            sessionEnded();
+        }
         return std::nullopt;
     }
 
-    // At the line's own pace an answer reaches the program in one piece, once its last
-    // byte is through: sent byte by byte, a busy machine could hold the simulator back
-    // long enough to open a gap between bytes that no real line has. The slow fault
-    // keeps its gaps, since they are what it shows.
+    // An answer reaches the program in one piece, once its last byte is through. Sent
+    // byte by byte at the line's pace, a busy machine could hold the simulator back long
+    // enough to open a gap between bytes that no real line has.
     void schedule(const std::vector<std::uint8_t>& reply, Clock::time_point heard) {
         if (reply.empty()) {
             return;
         }
-        Clock::time_point due = std::max(heard + answerDelay_, lastOutDue_) + byteTime_;
-        const auto lastDue = due + byteGap_ * static_cast<long>(reply.size() - 1);
+        lastOutDue_ = std::max(heard + answerDelay_, lastOutDue_) +
+                      byteTime_ * static_cast<long>(reply.size());
         for (const std::uint8_t byte : reply) {
-            outgoing_.push_back({byte, spreadBytes_ ? due : lastDue});
-            due += byteGap_;
+            outgoing_.push_back({byte, lastOutDue_});
         }
-        lastOutDue_ = lastDue;
     }
 
     void sessionEnded() {
@@ -174,9 +173,7 @@ class LineRun {
                 return LineEnd::Disconnected;
             }
             schedule(reaction.reply, lastInDue_);
-            if (reaction.sessionEnded) {
-                sessionEnded();
-            }
+            sessionEndPending_ = sessionEndPending_ || reaction.sessionEnded;
         }
         return std::nullopt;
     }
@@ -186,8 +183,7 @@ class LineRun {
     const LineOptions& options_;
     Clock::duration byteTime_{0};
     Clock::duration answerDelay_{0};
-    Clock::duration byteGap_{0};
-    bool spreadBytes_ = false;
+    bool sessionEndPending_ = false;
     std::deque<TimedByte> outgoing_;
     Clock::time_point lastInDue_{};
     Clock::time_point lastOutDue_{};

@@ -17,7 +17,7 @@ enum class FaultKind {
     ShortReplyAt,        // the frame at `address` gets a reply cut short
     GarbageAt,           // the frame at `address` gets junk instead of its answers
     DisconnectAt,        // the line is closed when `address` is reached
-    Slow,                // every answer waits `delay`, its bytes kSlowByteGap apart
+    Slow,                // every answer waits `delay`
 };
 
 struct Fault {
@@ -34,8 +34,5 @@ struct Fault {
 // "garbage-at=ADDR", "disconnect-at=ADDR" (ADDR decimal or 0x-hex, below 0x1000),
 // "slow=MS".
 [[nodiscard]] std::optional<Fault> parseFault(std::string_view spec);
-
-// Just inside the 30 ms allowed between bytes, with room for a busy machine's scheduling.
-inline constexpr std::chrono::milliseconds kSlowByteGap{20};
 
 }  // namespace kw::sim

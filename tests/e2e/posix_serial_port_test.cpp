@@ -4,6 +4,8 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -118,6 +120,82 @@ TEST(PosixSerialPort, IsNotShared) {
     EXPECT_EQ(probePort(rig.line.devicePath()), PortStatus::Free);
     EXPECT_TRUE(second.open(rig.line.devicePath()));
 }
+
+// What another program may hold on the device: only the advisory lock, or only the
+// terminal's exclusive mode. Root may open an exclusive terminal, so the open runs as
+// the nobody user in a child process.
+struct HeldBy {
+    const char* name;
+    bool lock;
+    bool exclusive;
+};
+
+class PortHeldByAnother : public ::testing::TestWithParam<HeldBy> {};
+
+TEST_P(PortHeldByAnother, IsBusy) {
+    sim::PseudoTerminal line = test::openPseudoTerminal();
+    ASSERT_EQ(::chmod(line.devicePath().c_str(), 0666), 0);
+    const int other = ::open(line.devicePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(other, 0);
+    if (GetParam().lock) {
+        ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    }
+    if (GetParam().exclusive) {
+        ASSERT_EQ(::ioctl(other, TIOCEXCL), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
+        }
+        PosixSerialPort port;
+        ::_exit(port.open(line.devicePath()).problem == PortOpenProblem::Busy ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit " << WEXITSTATUS(status);
+    ::close(other);
+}
+
+INSTANTIATE_TEST_SUITE_P(Posix, PortHeldByAnother,
+                         ::testing::Values(HeldBy{"AdvisoryLock", true, false},
+                                           HeldBy{"ExclusiveMode", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// And the other way round: while we hold the port, a program that merely opens it is
+// refused by the exclusive mode, and one that locks it by our lock.
+class OurPortSeenByAnother : public ::testing::TestWithParam<HeldBy> {};
+
+TEST_P(OurPortSeenByAnother, IsRefused) {
+    sim::PseudoTerminal line = test::openPseudoTerminal();
+    ASSERT_EQ(::chmod(line.devicePath().c_str(), 0666), 0);
+    PosixSerialPort ours;
+    ASSERT_TRUE(ours.open(line.devicePath()));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (GetParam().exclusive && ::geteuid() == 0 &&
+            (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
+        }
+        const int fd = ::open(line.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) {
+            ::_exit(errno == EBUSY ? 0 : 1);  // refused by the exclusive mode
+        }
+        ::_exit(GetParam().lock && ::flock(fd, LOCK_EX | LOCK_NB) != 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "exit " << WEXITSTATUS(status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Posix, OurPortSeenByAnother,
+                         ::testing::Values(HeldBy{"Locking", true, false},
+                                           HeldBy{"MerelyOpening", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PosixSerialPort, SetsRaw9600EightNoneOneAndLeavesHardwareFlowControl) {
     sim::PseudoTerminal line = test::openPseudoTerminal();
