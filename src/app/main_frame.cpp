@@ -8,23 +8,29 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 
 #include "app/background_painter.h"
+#include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
 #include "app/help_viewer.h"
 #include "app/language_dlg.h"
 #include "app/message_boxes.h"
 #include "app/navigation_bar.h"
+#include "app/optional_features_dlg.h"
 #include "app/product_info_dlg.h"
 #include "app/program_view.h"
 #include "app/qt_text.h"
 #include "app/toolbar_icons.h"
+#include "app/transfer_windows.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
 
@@ -76,7 +82,14 @@ CMainFrame::CMainFrame(FrameContext& context) : context_(context), commands_(thi
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
+    transfers_ = new TransferWindows(
+        {context_.resources, context_.messages, context_.title, context_.portName}, this);
+    connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
+    connect(transfers_, &TransferWindows::closeAgain, this, &CMainFrame::close,
+            Qt::QueuedConnection);
     connectCommands();
+    connectTransferCommands();
+    connectPrintCommands();
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
@@ -229,6 +242,41 @@ void CMainFrame::connectCommands() {
     commands_.setHandler(kChannelInformation, [this] { showChannelInformation(); });
     commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
     commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
+    commands_.setHandler(kOptionalFeatures, [this] { showOptionalFeatures(); });
+}
+
+void CMainFrame::connectTransferCommands() {
+    commands_.setHandler(kRead, [this] {
+        if (CChildFrame* child = activeChild()) {
+            transfers_->windowOf(child)->onRead();
+        }
+    });
+    commands_.setHandler(kWrite, [this] {
+        if (CChildFrame* child = activeChild()) {
+            transfers_->windowOf(child)->onWrite();
+        }
+    });
+}
+
+void CMainFrame::connectPrintCommands() {
+    commands_.setHandler(kFilePrint, [this] {
+        QPrintDialog dialog(&printer_, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            printActiveDocument(printer_);
+        }
+    });
+    commands_.setHandler(kFilePrintPreview, [this] {
+        QPrintPreviewDialog preview(&printer_, this);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+                [this](QPrinter* printer) { printActiveDocument(*printer); });
+        preview.exec();
+    });
+}
+
+void CMainFrame::printActiveDocument(QPrinter& printer) {
+    if (CChildFrame* child = activeChild()) {
+        printDocument(printer, *child, context_.product, context_.language);
+    }
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -250,8 +298,11 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 void CMainFrame::updateMenus() {
     const bool hasDocument = activeChild() != nullptr;
-    for (const int command : kDocumentCommands) {
-        commands_.setAvailable(command, hasDocument);
+    for (const int command : commands_.commandIds()) {
+        const bool needsDocument = std::find(kDocumentCommands.begin(), kDocumentCommands.end(),
+                                             command) != kDocumentCommands.end();
+        commands_.setAvailable(command, (hasDocument || !needsDocument) &&
+                                            transfers_->commandAllowed(command));
     }
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {
@@ -416,6 +467,19 @@ void CMainFrame::showProductInformation() {
     }
 }
 
+void CMainFrame::showOptionalFeatures() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        return;
+    }
+    COptionalFeaturesDlg dialog(context_.language, child->document().image(), context_.messages,
+                                this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
+        child->setModified(true);
+    }
+}
+
 void CMainFrame::showLanguageDialog() {
     CLanguageDlg dialog(context_.resources, context_.language, this);
     dialog.setHelpHandler([this](int context) { requestHelp(context); });
@@ -440,6 +504,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!transfers_->allowClose()) {
+        event->ignore();
+        return;
+    }
     for (CChildFrame* child : children()) {
         if (!child->isModified()) {
             continue;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPrinter>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ class CNavigationBar;
 class FileDialogs;
 class HelpViewer;
 class MessageBoxes;
+class TransferWindows;
 
 // The process-wide state the frame works with; owned by the application.
 struct FrameContext {
@@ -44,6 +46,7 @@ struct FrameContext {
     MessageBoxes& messages;
     FileDialogs& files;
     HelpViewer& help;
+    std::function<std::string()> portName;  // the serial port the transfers use
 };
 
 class CMainFrame : public QMainWindow {
@@ -59,6 +62,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar() const { return toolBar_; }
     BackgroundPainter* backgroundPainter() const { return background_; }
     QPrinter& printer() { return printer_; }
+    TransferWindows& transfers() { return *transfers_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.
@@ -78,6 +82,8 @@ class CMainFrame : public QMainWindow {
     bool saveDocument(CChildFrame* child, bool askName);
     // Ends the document and its window at once, without asking.
     void destroyDocument(CChildFrame* child);
+    // Print and Print Preview paint the active document's channel table through this.
+    void printActiveDocument(QPrinter& printer);
 
   signals:
     void languageChosen(Language language);
@@ -99,6 +105,9 @@ class CMainFrame : public QMainWindow {
     void showChannelInformation();
     void showProductInformation();
     void showLanguageDialog();
+    void showOptionalFeatures();
+    void connectTransferCommands();
+    void connectPrintCommands();
     void requestHelp(int context);
     QString commandText(int command) const;
 
@@ -114,6 +123,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     QPointer<CChildFrame> lastActive_;
     QPrinter printer_;
+    TransferWindows* transfers_ = nullptr;
 };
 
 }  // namespace kw::app

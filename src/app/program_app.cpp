@@ -108,7 +108,8 @@ bool CProgramApp::initInstance() {
     frameContext_ = std::make_unique<FrameContext>(
         FrameContext{*resources_, language_, profileText(languageName_, "Title"), company,
                      isPlainName(appName_) ? appName_ : std::string(kDefaultAppName),
-                     options_.programDirectory, product_, messages_, files_, *help_});
+                     options_.programDirectory, product_, messages_, files_, *help_,
+                     [this] { return portName_; }});
     frame_ = std::make_unique<CMainFrame>(*frameContext_);
     frame_->commands().setHandler(command::kFileNew, [this] { fileNew(); });
     frame_->commands().setHandler(command::kAppAbout, [this] { showAbout(); });

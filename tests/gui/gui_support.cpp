@@ -31,8 +31,10 @@ std::string ProgramDir::settingsFile(const std::string& appName) const {
 
 namespace {
 
-app::StartupOptions optionsFor(const ProgramDir& dir, QStringList documents) {
+app::StartupOptions optionsFor(const ProgramDir& dir, QStringList documents,
+                               std::optional<std::string> port) {
     app::StartupOptions options;
+    options.port = std::move(port);
     options.programDirectory = dir.directory();
     options.configHome = dir.configHome();
     options.documents = std::move(documents);
@@ -42,8 +44,9 @@ app::StartupOptions optionsFor(const ProgramDir& dir, QStringList documents) {
 
 }  // namespace
 
-RunningProgram::RunningProgram(const ProgramDir& dir, QStringList documents)
-    : program(optionsFor(dir, std::move(documents)), messages, files) {}
+RunningProgram::RunningProgram(const ProgramDir& dir, QStringList documents,
+                               std::optional<std::string> port)
+    : program(optionsFor(dir, std::move(documents), std::move(port)), messages, files) {}
 
 int withModalDialog(const std::function<void()>& act, const std::function<void(QWidget*)>& inspect,
                     bool accept) {

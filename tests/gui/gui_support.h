@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/file_dialogs.h"
@@ -33,7 +34,9 @@ class ProgramDir {
 
 // CProgramApp over a ProgramDir, with the questions answered by the test.
 struct RunningProgram {
-    explicit RunningProgram(const ProgramDir& dir, QStringList documents = {});
+    // `port`: the serial port the transfers use, as --port gives it.
+    explicit RunningProgram(const ProgramDir& dir, QStringList documents = {},
+                            std::optional<std::string> port = {});
     bool start() { return program.initInstance(); }
     app::CMainFrame& frame() { return *program.mainFrame(); }
 
