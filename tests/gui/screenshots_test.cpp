@@ -36,7 +36,7 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
     };
 
     // A slow radio, so the Read is still under way when its window is taken.
-    auto sim = startSim({"--model", "KW-217V", "--fault", "slow=5"});
+    auto sim = startSim({"--model", "KW-217V", "--baud", "2400"});
     ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
     RunningProgram run(dir, {}, sim.device());
     ASSERT_TRUE(run.start());

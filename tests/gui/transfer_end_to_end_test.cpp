@@ -75,6 +75,8 @@ class TransferEndToEnd : public testing::Test {
 TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     const std::string saved = files_.file("radio.dat");
     startProgram({"--model", "KW-217V", "--save", saved});
+    // A question would fail the test rather than wait for an answer.
+    run_->messages.setNextAnswer(app::MessageBoxes::Answer::Cancel);
     CChildFrame* writer = frame().activeChild();
     ASSERT_TRUE(enterChannels(*writer, run_->program.product()));
     chooseTotInTheDialog(3);  // "90"
@@ -118,12 +120,15 @@ class CancelledTransfer : public TransferEndToEnd,
 
 TEST_P(CancelledTransfer, EndsWithTheDocumentUnchanged) {
     // A slow radio, so the transfer is still running when the user gives up.
-    startProgram({"--model", "KW-217V", "--fault", "slow=5"});
+    startProgram({"--model", "KW-217V", "--baud", "2400"});
     frame().show();
     CChildFrame* child = frame().activeChild();
     child->view()->gridCommit();  // as the transfer does before it opens the port
     const RadioImage before = child->document().image();
     CProcessDlg* window = windowOf(child);
+    if (GetParam() == CancelWay::CancelButton) {
+        run_->messages.setNextAnswer(app::MessageBoxes::Answer::Cancel);  // as above
+    }
     bool cancelled = false;
     transfer(command::kRead, child, [&] {
         if (cancelled || window->progressBar()->value() < 2) {
