@@ -70,7 +70,10 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,
-                         testing::Values(Language::English, Language::Chinese));
+                         testing::Values(Language::English, Language::Chinese),
+                         [](const testing::TestParamInfo<Language>& info) {
+                             return info.param == Language::Chinese ? "Chinese" : "English";
+                         });
 
 }  // namespace
 }  // namespace kw::test
