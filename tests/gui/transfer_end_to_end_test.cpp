@@ -113,6 +113,46 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     EXPECT_TRUE(reader->isModified());
 }
 
+struct RefusedCase {
+    const char* name;
+    std::vector<std::string> simArguments;
+    int command;
+    const char* message;  // how the message the user sees begins
+};
+
+class RefusedTransfer : public TransferEndToEnd, public testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedTransfer, ShowsWhyAndLeavesTheDocumentAsItWas) {
+    const RefusedCase& c = GetParam();
+    startProgram(c.simArguments);
+    CChildFrame* child = frame().activeChild();
+    child->view()->gridCommit();  // as the transfer does before it opens the port
+    const RadioImage before = child->document().image();
+    // Retry/Cancel is answered Cancel; the other messages have OK only.
+    run_->messages.setNextAnswer(app::MessageBoxes::Answer::Cancel);
+    transfer(c.command, child);
+    EXPECT_EQ(run_->messages.askedCount(), 1);
+    EXPECT_TRUE(run_->messages.lastText().startsWith(QString::fromUtf8(c.message)))
+        << run_->messages.lastText().toStdString();
+    EXPECT_EQ(child->document().image(), before);
+    EXPECT_FALSE(child->isModified());
+    EXPECT_TRUE(frame().commands().isEnabled(c.command));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radios, RefusedTransfer,
+    testing::Values(
+        RefusedCase{"OtherModel", {"--model", "KW-217U"}, command::kWrite, "Band not match"},
+        RefusedCase{"OtherPassword",
+                    {"--model", "KW-217V", "--password", "1234"},
+                    command::kRead,
+                    "Password Error!"},
+        RefusedCase{"Silent",
+                    {"--model", "KW-217V", "--fault", "silent"},
+                    command::kRead,
+                    "Communication Error, Please check all the connections and the radio power"}),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+
 enum class CancelWay { CancelButton, CloseTheProgram };
 
 class CancelledTransfer : public TransferEndToEnd,
