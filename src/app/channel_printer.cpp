@@ -71,9 +71,9 @@ void printChannelTable(QPrinter& printer, const ChannelGrid& grid, const QString
             top += rowHeight;
             paintRow(painter, grid, row, top, rowHeight, edges);
         }
-        painter.drawText(
-            QRect(page.left(), page.bottom() - lineHeight, page.width(), lineHeight),
-            Qt::AlignCenter, toQString(pageNumberText(index + 1, pages.pageCount, language)));
+        painter.drawText(QRect(page.left(), page.bottom() - lineHeight, page.width(), lineHeight),
+                         Qt::AlignCenter,
+                         toQString(pageNumberText(index + 1, pages.pageCount, language)));
     }
     painter.end();
 }
@@ -89,8 +89,8 @@ void printDocument(QPrinter& printer, CChildFrame& child, const ProductState& pr
     grid.refill(child.document().image(), printed);
     QString name = child.windowTitle();
     name.remove(QStringLiteral("[*]"));
-    printChannelTable(printer, grid, toQString(printHeaderText(toStdString(name), printed, language)),
-                      language);
+    printChannelTable(printer, grid,
+                      toQString(printHeaderText(toStdString(name), printed, language)), language);
 }
 
 }  // namespace kw::app

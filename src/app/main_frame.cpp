@@ -301,8 +301,8 @@ void CMainFrame::updateMenus() {
     for (const int command : commands_.commandIds()) {
         const bool needsDocument = std::find(kDocumentCommands.begin(), kDocumentCommands.end(),
                                              command) != kDocumentCommands.end();
-        commands_.setAvailable(command, (hasDocument || !needsDocument) &&
-                                            transfers_->commandAllowed(command));
+        commands_.setAvailable(
+            command, (hasDocument || !needsDocument) && transfers_->commandAllowed(command));
     }
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {

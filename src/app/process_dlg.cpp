@@ -12,8 +12,7 @@
 
 namespace kw::app {
 
-CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& image,
-                         QWidget* owner)
+CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& image, QWidget* owner)
     : TemplateDialog(*context.resources.dialog(resource::kProcessDialog), owner),
       context_(context),
       grid_(grid),
@@ -64,8 +63,7 @@ void CProcessDlg::onOk() {
 void CProcessDlg::runTransfer() {
     ProgrammingSession session(port_, *this, sleeper_);
     const TransferDirection direction = commands_.direction();
-    const TransferResult result =
-        commands_.onTransfer(grid_, session, image_, context_.portName());
+    const TransferResult result = commands_.onTransfer(grid_, session, image_, context_.portName());
     hide();
     emit stateChanged();
     emit transferEnded(direction, result.outcome);
@@ -93,9 +91,9 @@ bool CProcessDlg::dispatchAndCheckCancel() {
 }
 
 RetryAnswer CProcessDlg::askRetry(MessageId id) {
-    const auto answer = context_.messages.show(
-        this, toQString(messageText(id, context_.resources.language)),
-        MessageBoxes::Buttons::RetryCancel);
+    const auto answer =
+        context_.messages.show(this, toQString(messageText(id, context_.resources.language)),
+                               MessageBoxes::Buttons::RetryCancel);
     return answer == MessageBoxes::Answer::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
 }
 

@@ -35,8 +35,7 @@ class TransferWindows : public QObject {
     void closeAgain();
 
   private:
-    void onTransferEnded(CChildFrame* child, TransferDirection direction,
-                         TransferOutcome outcome);
+    void onTransferEnded(CChildFrame* child, TransferDirection direction, TransferOutcome outcome);
 
     CProcessDlg::Context context_;
     QWidget* owner_;

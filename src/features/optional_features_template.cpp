@@ -36,11 +36,10 @@ struct Template {
                 {control::kUnnamedStatic, ControlKind::Static, label, places[i].label});
             controls.push_back({setting.controlId, kindOf(setting.control), {}, places[i].control});
         }
-        controls.push_back({kOkButtonId, ControlKind::DefaultPushButton,
-                            pick(language, "OK", "确定"), kOkButton});
         controls.push_back(
-            {kCancelButtonId, ControlKind::PushButton, pick(language, "Cancel", "取消"),
-             kCancelButton});
+            {kOkButtonId, ControlKind::DefaultPushButton, pick(language, "OK", "确定"), kOkButton});
+        controls.push_back({kCancelButtonId, ControlKind::PushButton,
+                            pick(language, "Cancel", "取消"), kCancelButton});
         dialog = {kOptionalFeaturesDialogId,
                   kOptionalFeaturesTitle.in(language),
                   kOptionalFeaturesWidth,

@@ -47,7 +47,7 @@ enum class ControlKind {
     DropDownList,  // combo box without an edit field
     Edit,
     Icon,
-    CheckBox,     // auto check box
+    CheckBox,  // auto check box
     ProgressBar,
 };
 

@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, Paginate,
                                          PageCase{91, 1000, 100, 10, 90, 2},   // one over
                                          PageCase{129, 1000, 100, 10, 90, 2},  //
                                          PageCase{129, 1009, 100, 10, 90, 2},  // partial row
-                                         PageCase{3, 100, 200, 10, 1, 3},      // no room: one a page
-                                         PageCase{3, 100, 0, 0, 1, 3}));       // no row height
+                                         PageCase{3, 100, 200, 10, 1, 3},  // no room: one a page
+                                         PageCase{3, 100, 0, 0, 1, 3}));   // no row height
 
 TEST(ChannelPrintLayout, PagesTakeTheRowsInOrderWithoutLosingOrRepeatingAny) {
     std::vector<int> rows;
@@ -85,7 +85,8 @@ TEST(ChannelPrintLayout, PagesTakeTheRowsInOrderWithoutLosingOrRepeatingAny) {
     }
     const PrintPages pages{10, 3};
     EXPECT_EQ(rowsOfPage(rows, pages, 0).front(), 1);
-    EXPECT_EQ(rowsOfPage(rows, pages, 1), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    EXPECT_EQ(rowsOfPage(rows, pages, 1),
+              (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
     EXPECT_EQ(rowsOfPage(rows, pages, 2), (std::vector<int>{21, 22, 23, 24, 25}));
     EXPECT_TRUE(rowsOfPage(rows, pages, 3).empty());
     EXPECT_TRUE(rowsOfPage({}, PrintPages{}, 0).empty());

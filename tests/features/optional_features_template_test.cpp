@@ -42,9 +42,9 @@ struct TextCase {
 };
 
 TEST(OptionalFeaturesTemplate, TextsComeInTheDialogsLanguage) {
-    for (const TextCase& c : {TextCase{Language::English, "Optional Features", "Back Light",
-                                       "Keypad Lock", "OK"},
-                              TextCase{Language::Chinese, "可选功能", "背光", nullptr, "确定"}}) {
+    for (const TextCase& c :
+         {TextCase{Language::English, "Optional Features", "Back Light", "Keypad Lock", "OK"},
+          TextCase{Language::Chinese, "可选功能", "背光", nullptr, "确定"}}) {
         const DialogResource& dialog = optionalFeaturesTemplate(c.language);
         EXPECT_EQ(dialog.caption, c.title);
         EXPECT_EQ(dialog.controls.front().text, c.firstLabel);

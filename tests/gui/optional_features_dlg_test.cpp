@@ -46,13 +46,14 @@ TEST(OptionalFeaturesDlg, ANewDocumentShowsItsDefaults) {
     app::MessageBoxes messages;
     COptionalFeaturesDlg dialog(Language::English, d.doc.image(), messages, nullptr);
     const std::pair<int, const char*> expected[] = {
-        {1125, "30"},       {1123, "4"},       {1120, "Off"},        {1124, "5"},
-        {1126, "Off"},      {1131, "Emergency Call"},                {1118, "Manual"},
-        {1127, "On"},       {1129, "On"},      {1122, "CO"},         {1130, "On"},
-        {1136, "Manual"},   {1121, "Off"},     {1115, "Auto"},       {1116, "Light 1"},
-        {1117, "FREQ.CH"},  {1128, "On"},      {1134, "unchecked"},  {1119, "None"},
-        {1132, "MSK-I"},    {1135, "unchecked"},                     {1137, "Disable"},
-        {1133, ""}};
+        {1125, "30"},      {1123, "4"},     {1120, "Off"},
+        {1124, "5"},       {1126, "Off"},   {1131, "Emergency Call"},
+        {1118, "Manual"},  {1127, "On"},    {1129, "On"},
+        {1122, "CO"},      {1130, "On"},    {1136, "Manual"},
+        {1121, "Off"},     {1115, "Auto"},  {1116, "Light 1"},
+        {1117, "FREQ.CH"}, {1128, "On"},    {1134, "unchecked"},
+        {1119, "None"},    {1132, "MSK-I"}, {1135, "unchecked"},
+        {1137, "Disable"}, {1133, ""}};
     for (const auto& [id, text] : expected) {
         EXPECT_EQ(shown(dialog, id), QString::fromUtf8(text)) << id;
     }

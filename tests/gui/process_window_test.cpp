@@ -39,8 +39,8 @@ class ProcessWindow : public testing::Test {
 };
 
 TEST_F(ProcessWindow, ReadAndWriteOfferTheWindowNotStartedYet) {
-    for (const auto& [command, title] : {std::pair{command::kRead, "Read Data"},
-                                         std::pair{command::kWrite, "Write Data"}}) {
+    for (const auto& [command, title] :
+         {std::pair{command::kRead, "Read Data"}, std::pair{command::kWrite, "Write Data"}}) {
         ASSERT_TRUE(frame().commands().trigger(command));
         CProcessDlg* dlg = window();
         EXPECT_TRUE(dlg->isVisible());
@@ -57,10 +57,10 @@ TEST_F(ProcessWindow, ReadAndWriteOfferTheWindowNotStartedYet) {
 
 TEST_F(ProcessWindow, WhileOpenOnlyCommandsThatLeaveDocumentsAloneRun) {
     frame().commands().trigger(command::kRead);
-    for (const int command : {command::kFileNew, command::kFileOpen, command::kFileClose,
-                              command::kFileSave, command::kFileSaveAs, command::kRead,
-                              command::kWrite, command::kOptionalFeatures,
-                              command::kProductInformation, command::kFilePrint}) {
+    for (const int command :
+         {command::kFileNew, command::kFileOpen, command::kFileClose, command::kFileSave,
+          command::kFileSaveAs, command::kRead, command::kWrite, command::kOptionalFeatures,
+          command::kProductInformation, command::kFilePrint}) {
         EXPECT_FALSE(enabled(command)) << command;
     }
     for (const int command : {command::kChannelInformation, command::kHelpTopics,

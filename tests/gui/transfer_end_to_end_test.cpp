@@ -40,13 +40,13 @@ class TransferEndToEnd : public testing::Test {
     CProcessDlg* windowOf(CChildFrame* child) { return frame().transfers().windowOf(child); }
 
     void chooseTotInTheDialog(int index) {
-        const int opened = withModalDialog(
-            [&] { frame().commands().trigger(command::kOptionalFeatures); },
-            [&](QWidget* widget) {
-                auto* dialog = static_cast<app::COptionalFeaturesDlg*>(widget);
-                dialog->controlAs<QComboBox>(1125)->setCurrentIndex(index);
-                QTest::mouseClick(dialog->control(1), Qt::LeftButton);
-            });
+        const int opened =
+            withModalDialog([&] { frame().commands().trigger(command::kOptionalFeatures); },
+                            [&](QWidget* widget) {
+                                auto* dialog = static_cast<app::COptionalFeaturesDlg*>(widget);
+                                dialog->controlAs<QComboBox>(1125)->setCurrentIndex(index);
+                                QTest::mouseClick(dialog->control(1), Qt::LeftButton);
+                            });
         ASSERT_EQ(opened, 1);
     }
 
@@ -87,8 +87,7 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     RadioImage radio{};
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return loadDocumentFile(saved, radio) &&
-                   gridOf(radio).text(1, kNameColumn) == "ALPHA";
+            return loadDocumentFile(saved, radio) && gridOf(radio).text(1, kNameColumn) == "ALPHA";
         },
         10000));
     const ChannelGrid written = gridOf(radio);
@@ -155,8 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 enum class CancelWay { CancelButton, CloseTheProgram };
 
-class CancelledTransfer : public TransferEndToEnd,
-                          public testing::WithParamInterface<CancelWay> {};
+class CancelledTransfer : public TransferEndToEnd, public testing::WithParamInterface<CancelWay> {};
 
 TEST_P(CancelledTransfer, EndsWithTheDocumentUnchanged) {
     // A slow radio, so the transfer is still running when the user gives up.
