@@ -28,6 +28,14 @@ int CommandRouter::commandOf(const QAction* action) {
     return action->data().toInt();
 }
 
+std::vector<int> CommandRouter::commandIds() const {
+    std::vector<int> ids;
+    for (const auto& [id, command] : commands_) {
+        ids.push_back(id);
+    }
+    return ids;
+}
+
 void CommandRouter::setHandler(int command, std::function<void()> handler) {
     Command& entry = commands_[command];
     entry.handler = std::move(handler);

@@ -21,6 +21,8 @@ class CommandRouter : public QObject {
     QAction* createAction(int command, const QString& text, QObject* owner);
     [[nodiscard]] const std::vector<QAction*>& actions(int command) const;
     [[nodiscard]] static int commandOf(const QAction* action);
+    // Every command that has an action or a handler.
+    [[nodiscard]] std::vector<int> commandIds() const;
 
     void setHandler(int command, std::function<void()> handler);
     // Whether the command may run now; it runs only when it also has a handler.

@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -20,18 +22,21 @@
 #include <array>
 
 #include "app/background_painter.h"
+#include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
 #include "app/help_viewer.h"
 #include "app/language_dlg.h"
 #include "app/message_boxes.h"
 #include "app/navigation_bar.h"
+#include "app/optional_features_dlg.h"
 #include "app/port_setting_dlg.h"
 #include "app/product_info_dlg.h"
 #include "app/program_view.h"
 #include "app/qt_text.h"
 #include "app/recent_file_menu.h"
 #include "app/toolbar_icons.h"
+#include "app/transfer_windows.h"
 #include "app/window_menu.h"
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
@@ -90,7 +95,16 @@ CMainFrame::CMainFrame(FrameContext& context)
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
+    transfers_ = new TransferWindows(
+        {context_.resources, context_.messages, context_.title,
+         [this] { return context_.port.name(); }},
+        this);
+    connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
+    connect(transfers_, &TransferWindows::closeAgain, this, &CMainFrame::close,
+            Qt::QueuedConnection);
     connectCommands();
+    connectTransferCommands();
+    connectPrintCommands();
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
@@ -262,6 +276,41 @@ void CMainFrame::connectCommands() {
     commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
     commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
     commands_.setHandler(kComSetup, [this] { showPortSetting(); });
+    commands_.setHandler(kOptionalFeatures, [this] { showOptionalFeatures(); });
+}
+
+void CMainFrame::connectTransferCommands() {
+    commands_.setHandler(kRead, [this] {
+        if (CChildFrame* child = activeChild()) {
+            transfers_->windowOf(child)->onRead();
+        }
+    });
+    commands_.setHandler(kWrite, [this] {
+        if (CChildFrame* child = activeChild()) {
+            transfers_->windowOf(child)->onWrite();
+        }
+    });
+}
+
+void CMainFrame::connectPrintCommands() {
+    commands_.setHandler(kFilePrint, [this] {
+        QPrintDialog dialog(&printer_, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            printActiveDocument(printer_);
+        }
+    });
+    commands_.setHandler(kFilePrintPreview, [this] {
+        QPrintPreviewDialog preview(&printer_, this);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+                [this](QPrinter* printer) { printActiveDocument(*printer); });
+        preview.exec();
+    });
+}
+
+void CMainFrame::printActiveDocument(QPrinter& printer) {
+    if (CChildFrame* child = activeChild()) {
+        printDocument(printer, *child, context_.product, context_.language);
+    }
 }
 
 CChildFrame* CMainFrame::activeChild() const {
@@ -283,8 +332,11 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 void CMainFrame::updateMenus() {
     const bool hasDocument = activeChild() != nullptr;
-    for (const int command : kDocumentCommands) {
-        commands_.setAvailable(command, hasDocument);
+    for (const int command : commands_.commandIds()) {
+        const bool needsDocument = std::find(kDocumentCommands.begin(), kDocumentCommands.end(),
+                                             command) != kDocumentCommands.end();
+        commands_.setAvailable(
+            command, (hasDocument || !needsDocument) && transfers_->commandAllowed(command));
     }
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {
@@ -495,6 +547,19 @@ void CMainFrame::showPortSetting() {
     (void)storePort(SettingsStore(context_.settingsPath), dialog.choice()->storedValue);
 }
 
+void CMainFrame::showOptionalFeatures() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        return;
+    }
+    COptionalFeaturesDlg dialog(context_.language, child->document().image(), context_.messages,
+                                this);
+    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
+        child->setModified(true);
+    }
+}
+
 void CMainFrame::showLanguageDialog() {
     CLanguageDlg dialog(context_.resources, context_.language, this);
     dialog.setHelpHandler([this](int context) { requestHelp(context); });
@@ -519,6 +584,10 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!transfers_->allowClose()) {
+        event->ignore();
+        return;
+    }
     for (CChildFrame* child : children()) {
         if (!child->isModified()) {
             continue;

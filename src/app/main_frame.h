@@ -35,6 +35,7 @@ class HelpViewer;
 class MessageBoxes;
 class RecentFileMenu;
 class WindowMenu;
+class TransferWindows;
 
 // The process-wide state the frame works with; owned by the application.
 struct FrameContext {
@@ -67,6 +68,7 @@ class CMainFrame : public QMainWindow {
     QPrinter& printer() { return printer_; }
     WindowMenu* windowMenu() const { return windowMenu_; }
     RecentFileMenu* recentFiles() const { return recentFiles_; }
+    TransferWindows& transfers() { return *transfers_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.
@@ -86,6 +88,8 @@ class CMainFrame : public QMainWindow {
     bool saveDocument(CChildFrame* child, bool askName);
     // Ends the document and its window at once, without asking.
     void destroyDocument(CChildFrame* child);
+    // Print and Print Preview paint the active document's channel table through this.
+    void printActiveDocument(QPrinter& printer);
 
   signals:
     void languageChosen(Language language);
@@ -113,6 +117,9 @@ class CMainFrame : public QMainWindow {
     void showProductInformation();
     void showPortSetting();
     void showLanguageDialog();
+    void showOptionalFeatures();
+    void connectTransferCommands();
+    void connectPrintCommands();
     void requestHelp(int context);
     QString commandText(int command) const;
 
@@ -131,6 +138,7 @@ class CMainFrame : public QMainWindow {
     QPrinter printer_;
     WindowMenu* windowMenu_ = nullptr;
     RecentFileMenu* recentFiles_ = nullptr;
+    TransferWindows* transfers_ = nullptr;
 };
 
 }  // namespace kw::app

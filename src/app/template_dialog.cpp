@@ -1,6 +1,7 @@
 #include "app/template_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -113,6 +115,15 @@ QWidget* TemplateDialog::createControl(const ControlResource& control, DialogUni
         case ControlKind::Icon:
             widget = new QLabel(this);
             break;
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(text, this);
+            break;
+        case ControlKind::ProgressBar: {
+            auto* bar = new QProgressBar(this);
+            bar->setTextVisible(false);
+            widget = bar;
+            break;
+        }
     }
     if (control.kind == ControlKind::DropDownList) {
         // The template's height is that of the dropped list; the closed box keeps its own.

@@ -88,7 +88,10 @@ inline constexpr auto kPortSettingControls =
                {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
                 ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
 
-inline constexpr std::array<DialogResource, 4> kDialogs{{
+inline constexpr auto kProcessControls = translated(
+    english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv});
+
+inline constexpr std::array<DialogResource, 5> kDialogs{{
     {resource::kAboutDialog, "关于本程序", english::kDialogs[0].width, english::kDialogs[0].height,
      kDialogFont, english::kDialogPointSize, kAboutControls},
     {resource::kProductInfoDialog, "机型设置", english::kDialogs[1].width,
@@ -97,6 +100,8 @@ inline constexpr std::array<DialogResource, 4> kDialogs{{
      kDialogFont, english::kDialogPointSize, kLanguageControls},
     {resource::kPortSettingDialog, "端口设置", english::kDialogs[3].width,
      english::kDialogs[3].height, kDialogFont, english::kDialogPointSize, kPortSettingControls},
+    {resource::kProcessDialog, "进程", english::kDialogs[4].width, english::kDialogs[4].height,
+     kDialogFont, english::kDialogPointSize, kProcessControls},
 }};
 
 }  // namespace kw::chinese

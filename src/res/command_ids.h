@@ -45,6 +45,7 @@ inline constexpr int kAccelerators = 128;
 
 inline constexpr int kAboutDialog = 100;
 inline constexpr int kProductInfoDialog = 135;
+inline constexpr int kProcessDialog = 146;
 inline constexpr int kLanguageDialog = 201;
 inline constexpr int kPortSettingDialog = 204;
 
@@ -71,6 +72,8 @@ inline constexpr int kAboutCopyrights = 1099;
 inline constexpr int kAboutCopyrightsOwner = 1100;
 inline constexpr int kLowerLimit = 1113;
 inline constexpr int kUpperLimit = 1114;
+inline constexpr int kProcessStatus = 1062;
+inline constexpr int kProcessProgress = 1245;
 }  // namespace control
 
 }  // namespace kw

@@ -198,7 +198,15 @@ inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
 }};
 
-inline constexpr std::array<DialogResource, 4> kDialogs{{
+inline constexpr std::array<ControlResource, 5> kProcessControls{{
+    {kOk, ControlKind::DefaultPushButton, "Start", {7, 7, 38, 12}, true},
+    {kUnnamedStatic, ControlKind::Static, "Progress：", {7, 39, 39, 8}},
+    {kProcessStatus, ControlKind::Static, "Not start yet", {48, 39, 110, 9}},
+    {kCancel, ControlKind::PushButton, "Cancel", {162, 38, 38, 12}},
+    {kProcessProgress, ControlKind::ProgressBar, {}, {6, 25, 195, 9}},
+}};
+
+inline constexpr std::array<DialogResource, 5> kDialogs{{
     {resource::kAboutDialog, "About Program", 250, 70, kDialogFont, kDialogPointSize,
      kAboutControls},
     {resource::kProductInfoDialog, "Product Information", 155, 107, kDialogFont, kDialogPointSize,
@@ -207,6 +215,8 @@ inline constexpr std::array<DialogResource, 4> kDialogs{{
      kLanguageControls},
     {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
      kPortSettingControls},
+    {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize,
+     kProcessControls},
 }};
 
 }  // namespace kw::english

@@ -62,6 +62,9 @@ constexpr std::array kBuiltIns{
                  "信道名字只能包含对讲机代码页 (GBK) 中的字符。"},
     BuiltInEntry{BuiltInText::SaveChanges, "Save changes?", "是否保存更改？"},
     BuiltInEntry{BuiltInText::HelpTitle, "Help", "帮助"},
+    BuiltInEntry{BuiltInText::CancelTransferToClose,
+                 "A transfer with the radio is running. Cancel it so that the program can close?",
+                 "正在与对讲机传输数据。是否取消传输以便关闭程序？"},
 };
 
 }  // namespace

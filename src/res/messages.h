@@ -33,6 +33,7 @@ enum class BuiltInText {
     ChannelNameNotRepresentable,
     SaveChanges,
     HelpTitle,
+    CancelTransferToClose,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

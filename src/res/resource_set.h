@@ -47,6 +47,8 @@ enum class ControlKind {
     DropDownList,  // combo box without an edit field
     Edit,
     Icon,
+    CheckBox,  // auto check box
+    ProgressBar,
 };
 
 struct ControlResource {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/file_dialogs.h"
@@ -33,6 +34,7 @@ class ProgramDir {
 
 // CProgramApp over a ProgramDir, with the questions answered by the test.
 struct RunningProgram {
+    // `port`: the serial port the transfers use, as --port gives it.
     explicit RunningProgram(const ProgramDir& dir, QStringList documents = {},
                             std::optional<std::string> port = std::nullopt);
     bool start() { return program.initInstance(); }

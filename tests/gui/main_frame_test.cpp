@@ -66,9 +66,12 @@ TEST_F(MainFrame, ChannelInformationShowsTheHiddenDocumentAgain) {
     EXPECT_TRUE(child->isModified());
 }
 
-TEST_F(MainFrame, OptionalFeaturesWaitsForItsEditor) {
-    EXPECT_FALSE(frame().commands().isEnabled(command::kOptionalFeatures));
-    EXPECT_EQ(withModalDialog([&] { selectInTree(treeItem(2)); }, [](QWidget*) {}), 0);
+TEST_F(MainFrame, OptionalFeaturesOpensFromTheTree) {
+    QString title;
+    EXPECT_EQ(withModalDialog([&] { selectInTree(treeItem(2)); },
+                              [&](QWidget* dialog) { title = dialog->windowTitle(); }),
+              1);
+    EXPECT_EQ(title, QStringLiteral("Optional Features"));
 }
 
 TEST_F(MainFrame, ControlBarTogglesTheBarAndItsCheckMark) {

@@ -1,0 +1,111 @@
+#include "app/process_dlg.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/message_boxes.h"
+#include "app/qt_text.h"
+#include "link/programming_session.h"
+#include "res/command_ids.h"
+
+namespace kw::app {
+
+CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& image, QWidget* owner)
+    : TemplateDialog(*context.resources.dialog(resource::kProcessDialog), owner),
+      context_(context),
+      grid_(grid),
+      image_(image),
+      start_(controlAs<QPushButton>(control::kOk)),
+      status_(controlAs<QLabel>(control::kProcessStatus)),
+      progress_(controlAs<QProgressBar>(control::kProcessProgress)),
+      notStartedText_(status_->text()) {
+    setModal(false);
+    progress_->setRange(0, kProgressRange);
+}
+
+void CProcessDlg::onRead() {
+    offerWindow(commands_.onRead());
+}
+
+void CProcessDlg::onWrite() {
+    offerWindow(commands_.onWrite(grid_));
+}
+
+void CProcessDlg::offerWindow(bool offered) {
+    if (!offered) {
+        return;
+    }
+    setWindowTitle(toQString(builtInText(commands_.title(), context_.resources.language)));
+    progress_->setValue(0);
+    status_->setText(notStartedText_);
+    start_->setEnabled(true);
+    show();
+    if (QWidget* owner = parentWidget()) {
+        move(owner->frameGeometry().center() - rect().center());
+    }
+    raise();
+    activateWindow();
+    emit stateChanged();
+}
+
+void CProcessDlg::onOk() {
+    if (!commands_.start()) {
+        return;
+    }
+    start_->setEnabled(false);
+    emit stateChanged();
+    // Posted, as the Start message is, so the button's click has finished first.
+    QMetaObject::invokeMethod(this, &CProcessDlg::runTransfer, Qt::QueuedConnection);
+}
+
+void CProcessDlg::runTransfer() {
+    ProgrammingSession session(port_, *this, sleeper_);
+    const TransferDirection direction = commands_.direction();
+    const TransferResult result = commands_.onTransfer(grid_, session, image_, context_.portName());
+    hide();
+    emit stateChanged();
+    emit transferEnded(direction, result.outcome);
+}
+
+void CProcessDlg::reject() {
+    if (commands_.cancel()) {
+        QDialog::reject();
+        emit stateChanged();
+    }
+}
+
+void CProcessDlg::setStatus(BuiltInText text) {
+    status_->setText(toQString(builtInText(text, context_.resources.language)));
+}
+
+void CProcessDlg::setProgress(int position) {
+    progress_->setValue(position);
+    status_->setText(QString::number(position));
+}
+
+bool CProcessDlg::dispatchAndCheckCancel() {
+    QCoreApplication::processEvents();
+    return commands_.cancelRequested();
+}
+
+RetryAnswer CProcessDlg::askRetry(MessageId id) {
+    const auto answer =
+        context_.messages.show(this, toQString(messageText(id, context_.resources.language)),
+                               MessageBoxes::Buttons::RetryCancel);
+    return answer == MessageBoxes::Answer::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
+}
+
+void CProcessDlg::showMessage(const TransferMessage& message) {
+    QString text = toQString(messageText(message, context_.resources.language));
+    if (!message.detail.empty()) {
+        text += QStringLiteral("\n\n") + toQString(message.detail);
+    }
+    // String-table messages take the program's caption; the built-in ones its title.
+    const bool builtIn = std::holds_alternative<BuiltInText>(message.text);
+    context_.messages.show(this, text, MessageBoxes::Buttons::Ok, QMessageBox::Warning,
+                           builtIn ? context_.applicationTitle : QString());
+}
+
+}  // namespace kw::app

@@ -1,0 +1,86 @@
+#include "app/transfer_windows.h"
+
+#include "app/child_frame.h"
+#include "app/message_boxes.h"
+#include "app/program_view.h"
+#include "app/qt_text.h"
+
+namespace kw::app {
+
+TransferWindows::TransferWindows(CProcessDlg::Context context, QWidget* owner)
+    : QObject(owner), context_(std::move(context)), owner_(owner) {}
+
+TransferWindows::~TransferWindows() {
+    for (auto& [child, window] : windows_) {
+        child->disconnect(this);
+        delete window;
+    }
+}
+
+CProcessDlg* TransferWindows::windowOf(CChildFrame* child) {
+    if (const auto found = windows_.find(child); found != windows_.end()) {
+        return found->second;
+    }
+    auto* window = new CProcessDlg(context_, *child->view(), child->document().image(), owner_);
+    windows_[child] = window;
+    connect(window, &CProcessDlg::stateChanged, this, [this, child, window] {
+        child->view()->setEnabled(window->commands().gridEditAllowed());
+        emit stateChanged();
+    });
+    connect(window, &CProcessDlg::transferEnded, this,
+            [this, child](TransferDirection direction, TransferOutcome outcome) {
+                onTransferEnded(child, direction, outcome);
+            });
+    connect(child, &QObject::destroyed, this, [this, child] {
+        delete windows_[child];
+        windows_.erase(child);
+    });
+    return window;
+}
+
+CProcessDlg* TransferWindows::openWindow() const {
+    for (const auto& [child, window] : windows_) {
+        if (window->commands().state() != ProcessWindowState::Absent) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+bool TransferWindows::commandAllowed(int command) const {
+    const CProcessDlg* window = openWindow();
+    return !window || window->commands().commandAllowed(command);
+}
+
+bool TransferWindows::allowClose() {
+    CProcessDlg* window = openWindow();
+    if (!window) {
+        return true;
+    }
+    if (window->commands().state() == ProcessWindowState::Offered) {
+        window->reject();
+        return true;
+    }
+    const auto answer = context_.messages.show(
+        owner_,
+        toQString(builtInText(BuiltInText::CancelTransferToClose, context_.resources.language)),
+        MessageBoxes::Buttons::OkCancel, QMessageBox::Question);
+    if (answer == MessageBoxes::Answer::Ok) {
+        closeWhenEnded_ = true;
+        window->reject();
+    }
+    return false;
+}
+
+void TransferWindows::onTransferEnded(CChildFrame* child, TransferDirection direction,
+                                      TransferOutcome outcome) {
+    if (direction == TransferDirection::Read && outcome == TransferOutcome::Done) {
+        child->setModified(true);
+    }
+    if (closeWhenEnded_) {
+        closeWhenEnded_ = false;
+        emit closeAgain();
+    }
+}
+
+}  // namespace kw::app

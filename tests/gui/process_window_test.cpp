@@ -1,0 +1,152 @@
+// The Process window and the Read and Write commands of the main frame, without a radio:
+// offering, cancelling, a port that does not open, and what the frame allows meanwhile.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "app/process_dlg.h"
+#include "app/program_view.h"
+#include "app/transfer_windows.h"
+#include "gui_support.h"
+#include "res/command_ids.h"
+
+namespace kw::test {
+namespace {
+
+using app::CProcessDlg;
+using app::MessageBoxes;
+
+class ProcessWindow : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(run.start());
+        child = frame().activeChild();
+        ASSERT_NE(child, nullptr);
+    }
+    app::CMainFrame& frame() { return run.frame(); }
+    CProcessDlg* window() { return frame().transfers().windowOf(child); }
+    bool enabled(int command) { return frame().commands().isEnabled(command); }
+
+    ProgramDir dir;
+    RunningProgram run{dir, {}, dir.file("no-such-port")};
+    app::CChildFrame* child = nullptr;
+};
+
+TEST_F(ProcessWindow, ReadAndWriteOfferTheWindowNotStartedYet) {
+    for (const auto& [command, title] :
+         {std::pair{command::kRead, "Read Data"}, std::pair{command::kWrite, "Write Data"}}) {
+        ASSERT_TRUE(frame().commands().trigger(command));
+        CProcessDlg* dlg = window();
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_FALSE(dlg->isModal());
+        EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(title));
+        EXPECT_EQ(dlg->statusLine()->text(), QStringLiteral("Not start yet"));
+        EXPECT_EQ(dlg->progressBar()->value(), 0);
+        EXPECT_EQ(dlg->progressBar()->maximum(), 191);
+        EXPECT_TRUE(dlg->startButton()->isEnabled());
+        dlg->reject();
+        EXPECT_FALSE(dlg->isVisible());
+    }
+}
+
+TEST_F(ProcessWindow, WhileOpenOnlyCommandsThatLeaveDocumentsAloneRun) {
+    frame().commands().trigger(command::kRead);
+    for (const int command :
+         {command::kFileNew, command::kFileOpen, command::kFileClose, command::kFileSave,
+          command::kFileSaveAs, command::kRead, command::kWrite, command::kOptionalFeatures,
+          command::kProductInformation, command::kFilePrint}) {
+        EXPECT_FALSE(enabled(command)) << command;
+    }
+    for (const int command : {command::kChannelInformation, command::kHelpTopics,
+                              command::kControlBar, command::kViewToolbar}) {
+        EXPECT_TRUE(enabled(command)) << command;
+    }
+    EXPECT_FALSE(child->view()->isEnabled());  // the grid takes no edits
+    window()->reject();
+    EXPECT_TRUE(enabled(command::kFileClose));
+    EXPECT_TRUE(enabled(command::kRead));
+    EXPECT_TRUE(child->view()->isEnabled());
+}
+
+enum class CloseWay { CancelButton, EscapeKey, CloseBox };
+
+class ProcessWindowClosing : public ProcessWindow, public testing::WithParamInterface<CloseWay> {};
+
+TEST_P(ProcessWindowClosing, BeforeStartClosesWithoutTouchingThePort) {
+    frame().commands().trigger(command::kWrite);
+    CProcessDlg* dlg = window();
+    switch (GetParam()) {
+        case CloseWay::CancelButton:
+            QTest::mouseClick(dlg->control(2), Qt::LeftButton);
+            break;
+        case CloseWay::EscapeKey:
+            QTest::keyClick(dlg, Qt::Key_Escape);
+            break;
+        case CloseWay::CloseBox:
+            dlg->close();
+            break;
+    }
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->commands().state(), ProcessWindowState::Absent);
+    QTest::qWait(20);
+    EXPECT_EQ(run.messages.askedCount(), 0);  // the port was never opened
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ProcessWindowClosing,
+                         testing::Values(CloseWay::CancelButton, CloseWay::EscapeKey,
+                                         CloseWay::CloseBox));
+
+TEST_F(ProcessWindow, ReadWhileAWriteIsOfferedChangesNothing) {
+    frame().commands().trigger(command::kWrite);
+    window()->onRead();
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Write Data"));
+    EXPECT_EQ(window()->commands().direction(), TransferDirection::Write);
+    window()->reject();
+}
+
+TEST_F(ProcessWindow, APortThatDoesNotOpenIsReportedAndTheDocumentStaysAsItWas) {
+    child->view()->gridCommit();  // as the transfer does before it opens the port
+    const RadioImage before = child->document().image();
+    frame().commands().trigger(command::kRead);
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
+    QTest::mouseClick(window()->startButton(), Qt::LeftButton);
+    EXPECT_FALSE(window()->startButton()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window()->commands().state() == ProcessWindowState::Absent; }, 10000));
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(run.messages.lastText().startsWith(QStringLiteral(
+        "Could not Open the Port, Please check whether the Port are occupied or the device are "
+        "ok")))
+        << run.messages.lastText().toStdString();
+    EXPECT_EQ(child->document().image(), before);
+    EXPECT_FALSE(child->isModified());
+    EXPECT_TRUE(enabled(command::kRead));
+}
+
+TEST_F(ProcessWindow, ClosingTheProgramWithAnOfferedWindowClosesTheWindowToo) {
+    frame().show();
+    frame().commands().trigger(command::kRead);
+    EXPECT_TRUE(frame().close());
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(run.messages.askedCount(), 0);
+}
+
+TEST_F(ProcessWindow, EveryDocumentHasAWindowOfItsOwn) {
+    app::CChildFrame* second = frame().newDocument();
+    EXPECT_NE(frame().transfers().windowOf(second), window());
+    frame().commands().trigger(command::kRead);
+    EXPECT_TRUE(frame().transfers().windowOf(second)->isVisible());
+    EXPECT_FALSE(window()->isVisible());
+    frame().transfers().windowOf(second)->reject();
+    frame().destroyDocument(second);  // its window goes with it
+    EXPECT_EQ(frame().transfers().openWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace kw::test

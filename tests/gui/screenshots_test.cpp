@@ -1,0 +1,79 @@
+// Pictures for the user guide, in both languages: the channel view with data, the
+// Process window during a Read and the Optional Features dialog. Taken only when
+// KW_SHOT_DIR names a folder for them, as the Xvfb run does.
+
+#include <gtest/gtest.h>
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+
+#include "app/main_frame.h"
+#include "app/process_dlg.h"
+#include "app/transfer_windows.h"
+#include "channel_entry.h"
+#include "e2e/cli_process.h"
+#include "gui_support.h"
+#include "res/command_ids.h"
+
+namespace kw::test {
+namespace {
+
+class Screenshots : public testing::TestWithParam<Language> {};
+
+TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
+    const char* folder = std::getenv("KW_SHOT_DIR");
+    if (!folder || !*folder) {
+        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
+    }
+    const bool chinese = GetParam() == Language::Chinese;
+    const QString prefix =
+        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
+    const auto save = [&](QWidget* widget, const char* name) {
+        EXPECT_TRUE(widget->grab().save(prefix + QString::fromLatin1(name))) << name;
+    };
+
+    // A slow radio, so the Read is still under way when its window is taken.
+    auto sim = startSim({"--model", "KW-217V", "--baud", "2400"});
+    ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    RunningProgram run(dir, {}, sim.device());
+    ASSERT_TRUE(run.start());
+    app::CMainFrame& frame = run.frame();
+    frame.showNormal();
+    frame.setGeometry(0, 0, 1280, 800);
+    app::CChildFrame* child = frame.activeChild();
+    ASSERT_TRUE(enterChannels(*child, run.program.product()));
+    QTest::qWait(200);
+    save(&frame, "channel-view.png");
+
+    withModalDialog([&] { frame.commands().trigger(command::kOptionalFeatures); },
+                    [&](QWidget* dialog) { save(dialog, "optional-features.png"); });
+
+    app::CProcessDlg* window = frame.transfers().windowOf(child);
+    frame.commands().trigger(command::kRead);
+    bool taken = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!taken && window->progressBar()->value() >= 3) {
+            taken = true;
+            save(window, "process-read.png");
+            window->reject();
+        }
+    });
+    watcher.start(20);
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->commands().state() == ProcessWindowState::Absent; }, 60000));
+    EXPECT_TRUE(taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,
+                         testing::Values(Language::English, Language::Chinese),
+                         [](const testing::TestParamInfo<Language>& info) {
+                             return info.param == Language::Chinese ? "Chinese" : "English";
+                         });
+
+}  // namespace
+}  // namespace kw::test
