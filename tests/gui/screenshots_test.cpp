@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/main_frame.h"
+#include "app/message_boxes.h"
 #include "app/process_dlg.h"
 #include "app/transfer_windows.h"
 #include "channel_entry.h"
@@ -40,6 +41,8 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
     ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
     RunningProgram run(dir, {}, sim.device());
     ASSERT_TRUE(run.start());
+    // A question would fail the test rather than wait for an answer nobody gives.
+    run.messages.setNextAnswer(app::MessageBoxes::Answer::Cancel);
     app::CMainFrame& frame = run.frame();
     frame.showNormal();
     frame.setGeometry(0, 0, 1280, 800);
@@ -67,6 +70,7 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return window->commands().state() == ProcessWindowState::Absent; }, 60000));
     EXPECT_TRUE(taken);
+    EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,

@@ -87,15 +87,15 @@ TEST(KwprogUnderXvfb, ShowsItsWindowsAndWritesTheSettingsAtSigterm) {
 TEST(KwprogUnderXvfb, TakesTheUserGuidePicturesInBothLanguages) {
     TempDir dir;
     const std::string shots = KW_SHOT_DIR;
-    const std::string command = "KW_SHOT_DIR='" + shots +
-                                "' QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x800x24' '" +
-                                std::string(KW_TEST_GUI) +
-                                "' --gtest_filter='Languages/Screenshots.*' > '" +
-                                dir.file("log") + "' 2>&1";
+    const std::string command =
+        "KW_SHOT_DIR='" + shots +
+        "' QT_QPA_PLATFORM=xcb timeout 300 xvfb-run -a -s '-screen 0 1280x800x24' '" +
+        std::string(KW_TEST_GUI) + "' --gtest_filter='Languages/Screenshots.*' > '" +
+        dir.file("log") + "' 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << readFile(dir.file("log"));
     for (const char* language : {"en", "zh"}) {
-        for (const char* picture : {"channel-view.png", "process-read.png",
-                                    "optional-features.png"}) {
+        for (const char* picture :
+             {"channel-view.png", "process-read.png", "optional-features.png"}) {
             const std::string path = shots + "/" + language + "-" + picture;
             const QImage image(QString::fromStdString(path));
             EXPECT_FALSE(image.isNull()) << path;
