@@ -25,8 +25,8 @@ namespace {
 const std::string kCouldNotOpen = "Could not Open the Port";
 
 struct Refusal {
-    std::string text;   // what the user was told
-    int exitStatus;     // of kwprog-cli; 3 for a transfer that failed
+    std::string text;  // what the user was told
+    int exitStatus;    // of kwprog-cli; 3 for a transfer that failed
 };
 
 Refusal cliTransfer(std::vector<std::string> words) {
@@ -41,7 +41,8 @@ Refusal sessionInThisProcess(TransferDirection direction, const std::string& dev
     test::RecordingObserver observer;
     test::FakeSleeper sleeper;
     RadioImage image{};
-    const TransferResult result = ProgrammingSession(port, observer, sleeper).run(direction, image, device);
+    const TransferResult result =
+        ProgrammingSession(port, observer, sleeper).run(direction, image, device);
     if (observer.messages.size() != 1 ||
         observer.messages[0].text != TransferMessage{MessageId::CouldNotOpenPort, {}}.text) {
         return {"not refused with 61451", -1};
@@ -81,12 +82,18 @@ TEST(PortsHeldByOthers, AreShownTakenAndRefusedWhileTheOtherTransferGoesOn) {
         const char* attempt;
         std::function<Refusal()> run;
     } attempts[] = {
-        {"kwprog-cli write", [&] { return cliTransfer({"write", "--port", sim.device(), document}); }},
-        {"kwprog-cli read", [&] {
+        {"kwprog-cli write",
+         [&] {
+             return cliTransfer({"write", "--port", sim.device(), document});
+         }},
+        {"kwprog-cli read",
+         [&] {
              return cliTransfer({"read", "--port", sim.device(), dir.file("other.dat")});
          }},
-        {"a Read here", [&] { return sessionInThisProcess(TransferDirection::Read, sim.device()); }},
-        {"a Write here", [&] { return sessionInThisProcess(TransferDirection::Write, sim.device()); }},
+        {"a Read here",
+         [&] { return sessionInThisProcess(TransferDirection::Read, sim.device()); }},
+        {"a Write here",
+         [&] { return sessionInThisProcess(TransferDirection::Write, sim.device()); }},
     };
     for (const auto& attempt : attempts) {
         const Refusal refusal = attempt.run();

@@ -24,15 +24,17 @@ std::string valueFor(FuzzedDataProvider& input, const kw::InPlaceEditor& editor)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const kw::Language language = input.ConsumeBool() ? kw::Language::Chinese : kw::Language::English;
+    const kw::Language language =
+        input.ConsumeBool() ? kw::Language::Chinese : kw::Language::English;
     const kw::ProductState product = kw::fuzz::productOf(kw::kRadioModels[input.ConsumeBool()]);
     kw::ChannelGrid grid(language);
     kw::ChannelEditors editors(language);
 
     constexpr int kMostEdits = 32;
     for (int edits = 0; edits < kMostEdits && input.remaining_bytes() > 0; ++edits) {
-        const kw::GridCell cell{input.ConsumeIntegralInRange(kw::kFirstChannelRow, kw::kFrRow),
-                                input.ConsumeIntegralInRange<int>(kw::kRxColumn, kw::kBusyLockColumn)};
+        const kw::GridCell cell{
+            input.ConsumeIntegralInRange(kw::kFirstChannelRow, kw::kFrRow),
+            input.ConsumeIntegralInRange<int>(kw::kRxColumn, kw::kBusyLockColumn)};
         const std::string value = valueFor(input, editors.forColumn(cell.column));
         const kw::ChannelGrid before = grid;
         const kw::CellEditResult edit = kw::editCell(grid, editors, cell, value, product);
@@ -44,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const kw::ChannelGrid after = grid;
         const std::string shown = grid.text(cell);
-        if (shown.empty() && editors.forColumn(cell.column).kind() == kw::EditorKind::DropDownList) {
+        if (shown.empty() &&
+            editors.forColumn(cell.column).kind() == kw::EditorKind::DropDownList) {
             continue;  // a channel without frequencies keeps no list value
         }
         const kw::CellEditResult again = kw::editCell(grid, editors, cell, shown, product);

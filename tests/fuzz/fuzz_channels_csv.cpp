@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // The first byte picks the model and the grid's language, the rest is the file.
-    const kw::Language language = (data[0] & 2) != 0 ? kw::Language::Chinese : kw::Language::English;
+    const kw::Language language =
+        (data[0] & 2) != 0 ? kw::Language::Chinese : kw::Language::English;
     const kw::ProductState product = kw::fuzz::productOf(kw::kRadioModels[data[0] & 1]);
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
@@ -29,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     kw::ChannelGrid again(language);
     kw::ChannelEditors againEditors(language);
-    expect(static_cast<bool>(kw::importChannelsCsv(kw::channelsCsv(grid), again, againEditors,
-                                                   product)),
+    expect(static_cast<bool>(
+               kw::importChannelsCsv(kw::channelsCsv(grid), again, againEditors, product)),
            "an exported table imports");
     kw::fuzz::expectSameCells(grid, again, "an exported table imports to the same cells");
     return 0;

@@ -29,7 +29,8 @@ inline std::string visible(const std::string& text) {
     for (const unsigned char c : text) {
         char hex[5];
         std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        shown += c >= 0x20 && c < 0x7F && c != 0x5C ? std::string(1, static_cast<char>(c)) : std::string(hex);
+        shown += c >= 0x20 && c < 0x7F && c != 0x5C ? std::string(1, static_cast<char>(c))
+                                                    : std::string(hex);
     }
     return shown;
 }
@@ -40,7 +41,8 @@ inline void expectSameCells(const ChannelGrid& a, const ChannelGrid& b, const ch
         for (int column = 0; column < kGridColumnCount; ++column) {
             if (a.text(row, column) != b.text(row, column)) {
                 std::fprintf(stderr, "row %d column %d: \"%s\" against \"%s\"\n", row, column,
-                             visible(a.text(row, column)).c_str(), visible(b.text(row, column)).c_str());
+                             visible(a.text(row, column)).c_str(),
+                             visible(b.text(row, column)).c_str());
                 fail(why);
             }
         }

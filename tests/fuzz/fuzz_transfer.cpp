@@ -21,7 +21,16 @@ using kw::fuzz::expect;
 
 namespace {
 
-enum class Spoil : std::uint8_t { None, Garbage, Cut, Late, Silence, Extra, HangUp, kMaxValue = HangUp };
+enum class Spoil : std::uint8_t {
+    None,
+    Garbage,
+    Cut,
+    Late,
+    Silence,
+    Extra,
+    HangUp,
+    kMaxValue = HangUp
+};
 
 // Runs out of input as an honest radio, so every run ends.
 class SpoilingRadio {
@@ -41,7 +50,8 @@ class SpoilingRadio {
                 answer = input_.ConsumeBytes<std::uint8_t>(input_.ConsumeIntegralInRange(1, 16));
                 break;
             case Spoil::Cut:
-                answer.resize(std::min(answer.size(), input_.ConsumeIntegralInRange<std::size_t>(0, 11)));
+                answer.resize(
+                    std::min(answer.size(), input_.ConsumeIntegralInRange<std::size_t>(0, 11)));
                 break;
             case Spoil::Late:
                 late_ = std::move(answer);
@@ -51,7 +61,8 @@ class SpoilingRadio {
                 answer.clear();
                 break;
             case Spoil::Extra: {
-                const auto extra = input_.ConsumeBytes<std::uint8_t>(input_.ConsumeIntegralInRange(1, 8));
+                const auto extra =
+                    input_.ConsumeBytes<std::uint8_t>(input_.ConsumeIntegralInRange(1, 8));
                 answer.insert(answer.end(), extra.begin(), extra.end());
                 break;
             }
@@ -74,7 +85,8 @@ class SpoilingRadio {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto direction = input.ConsumeBool() ? kw::TransferDirection::Write : kw::TransferDirection::Read;
+    const auto direction =
+        input.ConsumeBool() ? kw::TransferDirection::Write : kw::TransferDirection::Read;
     const std::uint8_t radioModel = input.ConsumeIntegralInRange<std::uint8_t>(0, 2);
     const std::uint8_t documentModel = input.ConsumeIntegralInRange<std::uint8_t>(1, 2);
 
@@ -122,9 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (refused) {
         expect(port.sent().empty(), "nothing is sent without the port");
-        expect(result.message && result.message->text == std::variant<kw::MessageId, kw::BuiltInText>(
-                                                             kw::MessageId::CouldNotOpenPort),
-               "a refused port is reported as such");
+        expect(
+            result.message && result.message->text == std::variant<kw::MessageId, kw::BuiltInText>(
+                                                          kw::MessageId::CouldNotOpenPort),
+            "a refused port is reported as such");
     }
     if (direction == kw::TransferDirection::Write || result.outcome != kw::TransferOutcome::Done) {
         expect(document.image() == original, "the document is changed only by a finished Read");
