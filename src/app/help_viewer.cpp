@@ -20,9 +20,9 @@ HelpViewer::~HelpViewer() {
     delete window_;
 }
 
-bool HelpViewer::showContext(int context, QWidget* owner) {
+bool HelpViewer::showContext(int context, QWidget* owner, HelpWindow window) {
     lastContext_ = context;
-    return showPage(helpPageFor(context), owner);
+    return showPage(helpPageFor(context, window), owner);
 }
 
 bool HelpViewer::showIndex(QWidget* owner) {

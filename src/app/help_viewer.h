@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "platform/help_topics.h"
+
 class QTextBrowser;
 class QWidget;
 
@@ -19,7 +21,7 @@ class HelpViewer {
     HelpViewer& operator=(const HelpViewer&) = delete;
 
     // False, and nothing shown, when the page is missing: help then simply does nothing.
-    bool showContext(int context, QWidget* owner);
+    bool showContext(int context, QWidget* owner, HelpWindow window = HelpWindow::Program);
     bool showIndex(QWidget* owner);
 
     // The context of the last help request, 0 before any.

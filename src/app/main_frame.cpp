@@ -554,7 +554,9 @@ void CMainFrame::showOptionalFeatures() {
     }
     COptionalFeaturesDlg dialog(context_.language, child->document().image(), context_.messages,
                                 this);
-    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    dialog.setHelpHandler([this](int context) {
+        context_.help.showContext(context, this, HelpWindow::OptionalFeatures);
+    });
     if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
         child->setModified(true);
     }

@@ -16,7 +16,7 @@ struct TopicRange {
 
 using namespace command;
 
-constexpr std::array<TopicRange, 22> kTopics{{
+constexpr std::array<TopicRange, 24> kTopics{{
     {kFileNew, kFileNew, "file_new.html"},
     {kFileOpen, kFileOpen, "file_open.html"},
     {kFileClose, kFileClose, "file_close.html"},
@@ -37,14 +37,23 @@ constexpr std::array<TopicRange, 22> kTopics{{
     {control::kModelList, control::kModelList, "product_information.html"},
     {control::kLowerLimit, control::kUpperLimit, "product_information.html"},
     {control::kEnglish, control::kChinese, "language.html"},
-    // The channel grid (control 1022) and its in-place editors.
+    // The channel grid (control 1022), its in-place editors and the contexts the
+    // frequency and tone editors ask for by column.
     {1022, 1022, "channel_information.html"},
+    {1126, 1134, "channel_information.html"},
+    {2127, 2133, "channel_information.html"},
     {resource::kMainMenu, resource::kDocumentMenu, "main_window.html"},
 }};
 
 }  // namespace
 
-std::string_view helpPageFor(int context) {
+constexpr TopicRange kOptionalFeaturesControls{1115, 1137, "optional_features.html"};
+
+std::string_view helpPageFor(int context, HelpWindow window) {
+    if (window == HelpWindow::OptionalFeatures && context >= kOptionalFeaturesControls.first &&
+        context <= kOptionalFeaturesControls.last) {
+        return kOptionalFeaturesControls.page;
+    }
     for (const TopicRange& topic : kTopics) {
         if (context >= topic.first && context <= topic.last) {
             return topic.page;

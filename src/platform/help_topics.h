@@ -11,8 +11,13 @@ namespace kw {
 
 inline constexpr std::string_view kHelpIndexPage = "index.html";
 
+// Optional Features numbers its controls as the channel editors are numbered, so its
+// requests name their window.
+enum class HelpWindow { Program, OptionalFeatures };
+
 // The page for a context number; the index for numbers without a page of their own.
-[[nodiscard]] std::string_view helpPageFor(int context);
+[[nodiscard]] std::string_view helpPageFor(int context,
+                                           HelpWindow window = HelpWindow::Program);
 
 // The page's full path. `helpFileName` is a bare name such as "enHelp.chm"; anything
 // that could leave the help folder gives nothing.

@@ -346,6 +346,7 @@ TEST_P(ContextHelp, F1OpensTheTopicOfTheEditorAndItsColumn) {
     click(GetParam().cell);
     QTest::keyClick(editor(GetParam().cell.column), Qt::Key_F1);
     EXPECT_EQ(run.program.helpViewer()->lastContext(), GetParam().context);
+    EXPECT_EQ(run.program.helpViewer()->currentPage(), QStringLiteral("channel_information.html"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

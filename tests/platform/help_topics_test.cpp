@@ -18,6 +18,16 @@ TEST(HelpTopics, ContextNumbersNameTheirPages) {
     EXPECT_EQ(helpPageFor(4711), "index.html");
 }
 
+TEST(HelpTopics, ChannelEditorsAndOptionalFeaturesControlsShareNumbersButNotPages) {
+    EXPECT_EQ(helpPageFor(1127), "channel_information.html");  // the frequency editor
+    EXPECT_EQ(helpPageFor(2128), "channel_information.html");  // ... in the Tx column
+    EXPECT_EQ(helpPageFor(2133), "channel_information.html");  // the tone list, encode
+    EXPECT_EQ(helpPageFor(1127, HelpWindow::OptionalFeatures), "optional_features.html");
+    EXPECT_EQ(helpPageFor(1115, HelpWindow::OptionalFeatures), "optional_features.html");
+    EXPECT_EQ(helpPageFor(1137, HelpWindow::OptionalFeatures), "optional_features.html");
+    EXPECT_EQ(helpPageFor(32773, HelpWindow::OptionalFeatures), "read.html");
+}
+
 TEST(HelpTopics, HelpFileNamesNameAFolderBesideTheProgram) {
     EXPECT_EQ(helpPagePath("/opt/kw/", "enHelp.chm", "read.html"), "/opt/kw/help/enHelp/read.html");
     EXPECT_EQ(helpPagePath("/opt/kw", "chHelp.chm", "index.html"),
