@@ -10,6 +10,9 @@ namespace kw::app {
 CMSFlexGrid::CMSFlexGrid(ChannelGrid& grid, const QFont& font, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(new GridTableModel(grid, font, this)) {
     setFont(font);
+    // A default column holds fifteen digits of the grid's font: with the layout's width
+    // factors the ten columns then fill the form's grid, whatever the font's size.
+    horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QString(15, u'0')));
     setModel(model_);
     // The current cell is shown by the editor laid over it, not by a selection.
     setSelectionMode(QAbstractItemView::NoSelection);
