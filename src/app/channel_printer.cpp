@@ -83,14 +83,10 @@ void printDocument(QPrinter& printer, CChildFrame& child, const ProductState& pr
     CProgramView& view = *child.view();
     view.cellCommit();
     view.gridCommit();
-    ChannelGrid grid(language);
-    // The refill's own product state stays here: printing changes nothing of the program's.
-    ProductState printed = product;
-    grid.refill(child.document().image(), printed);
     QString name = child.windowTitle();
     name.remove(QStringLiteral("[*]"));
-    printChannelTable(printer, grid,
-                      toQString(printHeaderText(toStdString(name), printed, language)), language);
+    printChannelTable(printer, view.channels(),
+                      toQString(printHeaderText(toStdString(name), product, language)), language);
 }
 
 }  // namespace kw::app

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/command_router.h"
-#include "link/program_port.h"
 #include "app/program_view.h"
+#include "link/program_port.h"
 #include "model/program_doc.h"
 #include "res/resource_set.h"
 

@@ -148,8 +148,14 @@ void CProgramView::gridCommit() {
 }
 
 void CProgramView::cellCommit() {
+    (void)commitCurrentCell();  // a refusal is reported by the commit itself
+}
+
+CellCommitOutcome CProgramView::commitCurrentCell() {
     const int row = channels_.current().row;
-    report(editors_.commitCell(channels_, context_.product), row);
+    CellCommitOutcome outcome = editors_.commitCell(channels_, context_.product);
+    report(outcome, row);
+    return outcome;
 }
 
 void CProgramView::report(const CellCommitOutcome& outcome, int row) {
@@ -171,11 +177,8 @@ void CProgramView::report(const CellCommitOutcome& outcome, int row) {
 }
 
 void CProgramView::onLeaveCell() {
-    const int row = channels_.current().row;
-    const CellCommitOutcome outcome = editors_.commitCell(channels_, context_.product);
-    report(outcome, row);
     // The typed value stays in its editor over its own cell, so it can be put right.
-    if (outcome.rejected()) {
+    if (commitCurrentCell().rejected()) {
         grid_->refuseMove();
     }
 }

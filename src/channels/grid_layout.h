@@ -66,8 +66,8 @@ inline constexpr std::array<GridColumnSpec, kGridColumnCount> kGridColumns{{
 }};
 
 [[nodiscard]] constexpr std::string_view columnTitle(int column, Language language) {
-    const GridColumnSpec& spec = kGridColumns[static_cast<std::size_t>(column)];
-    return pick(language, spec.english, spec.chinese);
+    const GridColumnSpec& titles = kGridColumns[static_cast<std::size_t>(column)];
+    return pick(language, titles.english, titles.chinese);
 }
 
 // "1" to "128", and "Fr" for row 129.
