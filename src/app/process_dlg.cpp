@@ -85,7 +85,7 @@ void CProcessDlg::setProgress(int position) {
     status_->setText(QString::number(position));
 }
 
-bool CProcessDlg::dispatchAndCheckCancel() {
+bool CProcessDlg::cancelRequested() {
     QCoreApplication::processEvents();
     return commands_.cancelRequested();
 }

@@ -46,7 +46,7 @@ class CProcessDlg : public TemplateDialog, public SessionObserver {
     // SessionObserver: the window's status line, bar, event loop and message boxes.
     void setStatus(BuiltInText text) override;
     void setProgress(int position) override;
-    bool dispatchAndCheckCancel() override;
+    bool cancelRequested() override;
     RetryAnswer askRetry(MessageId id) override;
     void showMessage(const TransferMessage& message) override;
 
