@@ -22,10 +22,14 @@ class TransferWorker::Bridge : public std::enable_shared_from_this<Bridge> {
     }
 
     // Asks `question` on the shell's thread and waits for the answer. The wait ends
-    // without one when the worker goes, and at `cancel` when one is given.
+    // without one when the worker goes, and at `cancel` when one is given; a question
+    // already cancelled is not asked.
     template <typename Answer>
     std::optional<Answer> ask(std::function<Answer(TransferShell&)> question,
                               std::optional<std::stop_token> cancel) {
+        if (cancel && cancel->stop_requested()) {
+            return std::nullopt;
+        }
         auto reply = std::make_shared<std::optional<Answer>>();
         tell([self = shared_from_this(), reply,
               question = std::move(question)](TransferShell& shell) {
