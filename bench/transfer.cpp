@@ -79,7 +79,7 @@ class QuietObserver final : public SessionObserver {
   public:
     void setStatus(BuiltInText) override {}
     void setProgress(int) override {}
-    bool dispatchAndCheckCancel() override { return false; }
+    bool cancelRequested() override { return false; }
     RetryAnswer askRetry(MessageId) override { return RetryAnswer::Cancel; }
     void showMessage(const TransferMessage&) override {}
 };

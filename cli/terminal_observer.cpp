@@ -44,7 +44,7 @@ void TerminalObserver::setProgress(int position) {
     shownStatus_.reset();
 }
 
-bool TerminalObserver::dispatchAndCheckCancel() {
+bool TerminalObserver::cancelRequested() {
     return interrupts_.interrupted();
 }
 

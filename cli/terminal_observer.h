@@ -20,7 +20,7 @@ class TerminalObserver final : public SessionObserver {
 
     void setStatus(BuiltInText text) override;
     void setProgress(int position) override;
-    bool dispatchAndCheckCancel() override;
+    bool cancelRequested() override;
     RetryAnswer askRetry(MessageId id) override;
     void showMessage(const TransferMessage& message) override;
 

@@ -7,14 +7,13 @@ namespace kw::app {
 QAction* CommandRouter::createAction(int command, const QString& text, QObject* owner) {
     auto* action = new QAction(text, owner);
     action->setData(command);
-    Command& entry = commands_[command];
-    entry.actions.push_back(action);
+    commands_[command].actions.push_back(action);
     connect(action, &QAction::triggered, this, [this, command] { trigger(command); });
     connect(action, &QObject::destroyed, this, [this, command, action] {
         auto& list = commands_[command].actions;
         std::erase(list, action);
     });
-    apply(entry);
+    apply(command);
     return action;
 }
 
@@ -37,32 +36,36 @@ std::vector<int> CommandRouter::commandIds() const {
 }
 
 void CommandRouter::setHandler(int command, std::function<void()> handler) {
-    Command& entry = commands_[command];
-    entry.handler = std::move(handler);
-    apply(entry);
+    commands_[command].handler = std::move(handler);
+    apply(command);
+}
+
+void CommandRouter::setGuard(std::function<bool(int)> allows) {
+    guard_ = std::move(allows);
+    for (const auto& [id, command] : commands_) {
+        apply(id);
+    }
 }
 
 void CommandRouter::setAvailable(int command, bool available) {
-    Command& entry = commands_[command];
-    entry.available = available;
-    apply(entry);
+    commands_[command].available = available;
+    apply(command);
 }
 
 bool CommandRouter::isEnabled(int command) const {
     const auto found = commands_.find(command);
-    return found != commands_.end() && found->second.handler && found->second.available;
+    return found != commands_.end() && found->second.handler && found->second.available &&
+           (!guard_ || guard_(command));
 }
 
 void CommandRouter::setCheckable(int command) {
-    Command& entry = commands_[command];
-    entry.checkable = true;
-    apply(entry);
+    commands_[command].checkable = true;
+    apply(command);
 }
 
 void CommandRouter::setChecked(int command, bool checked) {
-    Command& entry = commands_[command];
-    entry.checked = checked;
-    apply(entry);
+    commands_[command].checked = checked;
+    apply(command);
 }
 
 bool CommandRouter::isChecked(int command) const {
@@ -77,14 +80,16 @@ bool CommandRouter::trigger(int command) {
     // The handler may change the command's own state; copy it first.
     const std::function<void()> handler = commands_[command].handler;
     handler();
-    apply(commands_[command]);
+    apply(command);
     return true;
 }
 
-void CommandRouter::apply(const Command& command) const {
+void CommandRouter::apply(int id) const {
+    const Command& command = commands_.at(id);
+    const bool enabled = isEnabled(id);
     for (QAction* action : command.actions) {
         const QSignalBlocker blocker(action);
-        action->setEnabled(command.handler && command.available);
+        action->setEnabled(enabled);
         action->setCheckable(command.checkable);
         action->setChecked(command.checked);
     }

@@ -25,7 +25,10 @@ class CommandRouter : public QObject {
     [[nodiscard]] std::vector<int> commandIds() const;
 
     void setHandler(int command, std::function<void()> handler);
-    // Whether the command may run now; it runs only when it also has a handler.
+    // Commands the guard refuses are disabled and do not run, whoever asks for them.
+    void setGuard(std::function<bool(int command)> allows);
+    // Whether the command may run now; it runs only when it also has a handler and the
+    // guard allows it.
     void setAvailable(int command, bool available);
     [[nodiscard]] bool isEnabled(int command) const;
     void setCheckable(int command);
@@ -43,9 +46,10 @@ class CommandRouter : public QObject {
         bool checkable = false;
         bool checked = false;
     };
-    void apply(const Command& command) const;
+    void apply(int id) const;
 
     std::map<int, Command> commands_;
+    std::function<bool(int)> guard_;
 };
 
 }  // namespace kw::app

@@ -99,6 +99,8 @@ CMainFrame::CMainFrame(FrameContext& context)
         {context_.resources, context_.messages, context_.title,
          [this] { return context_.port.name(); }},
         this);
+    // While a Process window is open, only what the transfer rules allow runs.
+    commands_.setGuard([this](int command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
     connect(transfers_, &TransferWindows::closeAgain, this, &CMainFrame::close,
             Qt::QueuedConnection);
@@ -335,8 +337,7 @@ void CMainFrame::updateMenus() {
     for (const int command : commands_.commandIds()) {
         const bool needsDocument = std::find(kDocumentCommands.begin(), kDocumentCommands.end(),
                                              command) != kDocumentCommands.end();
-        commands_.setAvailable(
-            command, (hasDocument || !needsDocument) && transfers_->commandAllowed(command));
+        commands_.setAvailable(command, hasDocument || !needsDocument);
     }
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {
@@ -454,6 +455,9 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
 }
 
 void CMainFrame::openRecentFile(const QString& path) {
+    if (!commands_.isEnabled(kFileOpen)) {
+        return;
+    }
     // A file that no longer opens leaves the list, after its message.
     if (!openDocument(path)) {
         recentFiles_->remove(path);
@@ -468,6 +472,10 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    if (!commands_.isEnabled(kFileOpen)) {
+        event->ignore();
+        return;
+    }
     // Each dropped file opens as File Open would open it, with the same check.
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {

@@ -1,13 +1,12 @@
 #include "app/process_dlg.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
-#include "link/programming_session.h"
+#include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 
 namespace kw::app {
@@ -20,10 +19,16 @@ CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& ima
       start_(controlAs<QPushButton>(control::kOk)),
       status_(controlAs<QLabel>(control::kProcessStatus)),
       progress_(controlAs<QProgressBar>(control::kProcessProgress)),
-      notStartedText_(status_->text()) {
+      notStartedText_(status_->text()),
+      worker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(), *this,
+              [this](std::function<void()> call) {
+                  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+              }) {
     setModal(false);
     progress_->setRange(0, kProgressRange);
 }
+
+CProcessDlg::~CProcessDlg() = default;
 
 void CProcessDlg::onRead() {
     offerWindow(commands_.onRead());
@@ -56,14 +61,13 @@ void CProcessDlg::onOk() {
     }
     start_->setEnabled(false);
     emit stateChanged();
-    // Posted, as the Start message is, so the button's click has finished first.
-    QMetaObject::invokeMethod(this, &CProcessDlg::runTransfer, Qt::QueuedConnection);
+    worker_.start(commands_.direction(), commands_.beginTransfer(grid_, image_),
+                  context_.portName());
 }
 
-void CProcessDlg::runTransfer() {
-    ProgrammingSession session(port_, *this, sleeper_);
+void CProcessDlg::transferFinished(const TransferResult& result, const RadioImage& transferred) {
     const TransferDirection direction = commands_.direction();
-    const TransferResult result = commands_.onTransfer(grid_, session, image_, context_.portName());
+    commands_.endTransfer(grid_, result, transferred, image_);
     hide();
     emit stateChanged();
     emit transferEnded(direction, result.outcome);
@@ -73,6 +77,8 @@ void CProcessDlg::reject() {
     if (commands_.cancel()) {
         QDialog::reject();
         emit stateChanged();
+    } else if (commands_.cancelRequested()) {
+        worker_.cancel();
     }
 }
 
@@ -83,11 +89,6 @@ void CProcessDlg::setStatus(BuiltInText text) {
 void CProcessDlg::setProgress(int position) {
     progress_->setValue(position);
     status_->setText(QString::number(position));
-}
-
-bool CProcessDlg::dispatchAndCheckCancel() {
-    QCoreApplication::processEvents();
-    return commands_.cancelRequested();
 }
 
 RetryAnswer CProcessDlg::askRetry(MessageId id) {

@@ -1,16 +1,15 @@
 #pragma once
 // CProcessDlg: the modeless Process window (dialog 146) of one document's Read and
-// Write. It keeps the commands' state, runs the programming session at Start and lets
-// the event loop run at the session's dispatch points, so Cancel can be pressed.
+// Write. It keeps the commands' state and at Start hands the session to a transfer
+// worker; the session's calls come back to the window on the user-interface thread, so
+// the program answers meanwhile and Cancel can be pressed at any moment.
 
 #include <functional>
 #include <string>
 
 #include "app/template_dialog.h"
-#include "link/posix_serial_port.h"
-#include "link/session_observer.h"
-#include "link/sleeper.h"
 #include "link/transfer_commands.h"
+#include "session/transfer_worker.h"
 
 class QLabel;
 class QProgressBar;
@@ -20,7 +19,7 @@ namespace kw::app {
 
 class MessageBoxes;
 
-class CProcessDlg : public TemplateDialog, public SessionObserver {
+class CProcessDlg : public TemplateDialog, private TransferShell {
     Q_OBJECT
   public:
     struct Context {
@@ -33,6 +32,8 @@ class CProcessDlg : public TemplateDialog, public SessionObserver {
     // `grid` and `image` belong to the document whose transfers this window runs; the
     // window is shown over `owner`.
     CProcessDlg(const Context& context, GridSync& grid, RadioImage& image, QWidget* owner);
+    // A transfer still running is cancelled and waited for.
+    ~CProcessDlg() override;
 
     // The Read and Write commands: each opens the window unless it is open already.
     void onRead();
@@ -43,13 +44,6 @@ class CProcessDlg : public TemplateDialog, public SessionObserver {
     QLabel* statusLine() const { return status_; }
     QProgressBar* progressBar() const { return progress_; }
 
-    // SessionObserver: the window's status line, bar, event loop and message boxes.
-    void setStatus(BuiltInText text) override;
-    void setProgress(int position) override;
-    bool dispatchAndCheckCancel() override;
-    RetryAnswer askRetry(MessageId id) override;
-    void showMessage(const TransferMessage& message) override;
-
   signals:
     // The window opened, its transfer started, or it closed.
     void stateChanged();
@@ -57,7 +51,7 @@ class CProcessDlg : public TemplateDialog, public SessionObserver {
 
   public slots:
     // Cancel, Escape and the close box: an offered window closes, a running transfer
-    // stops at its next dispatch point.
+    // stops after the row it is in.
     void reject() override;
 
   protected:
@@ -66,18 +60,23 @@ class CProcessDlg : public TemplateDialog, public SessionObserver {
 
   private:
     void offerWindow(bool offered);
-    void runTransfer();
+
+    // TransferShell: the window's status line, bar and message boxes.
+    void setStatus(BuiltInText text) override;
+    void setProgress(int position) override;
+    RetryAnswer askRetry(MessageId id) override;
+    void showMessage(const TransferMessage& message) override;
+    void transferFinished(const TransferResult& result, const RadioImage& transferred) override;
 
     Context context_;
     GridSync& grid_;
     RadioImage& image_;
     TransferCommands commands_;
-    PosixSerialPort port_;
-    ThreadSleeper sleeper_;
     QPushButton* start_;
     QLabel* status_;
     QProgressBar* progress_;
     QString notStartedText_;
+    TransferWorker worker_;  // last: it is gone before the rest of the window
 };
 
 }  // namespace kw::app

@@ -1,10 +1,11 @@
 #include "app/program_app.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <charconv>
 
@@ -151,12 +152,12 @@ void CProgramApp::showSplash() {
     if (!splashShown_) {
         return;
     }
-    // The picture stays a moment; a key or click meanwhile waits for the splash to take it.
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < options_.splashWaitMilliseconds) {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    }
+    // The picture stays a moment before the main window comes; start-up has not reached
+    // the program's event loop yet, so this wait runs one of its own until the timer ends
+    // it. A key or click meanwhile waits for the splash to take it.
+    QEventLoop wait;
+    QTimer::singleShot(options_.splashWaitMilliseconds, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CProgramApp::applyMenuDeletions() {

@@ -54,22 +54,24 @@ bool TransferWindows::commandAllowed(int command) const {
 
 bool TransferWindows::allowClose() {
     CProcessDlg* window = openWindow();
+    if (window && window->commands().state() == ProcessWindowState::Running) {
+        // The transfer goes on while the question is open, and may end meanwhile.
+        const auto answer = context_.messages.show(
+            owner_,
+            toQString(builtInText(BuiltInText::CancelTransferToClose, context_.resources.language)),
+            MessageBoxes::Buttons::OkCancel, QMessageBox::Question);
+        if (answer != MessageBoxes::Answer::Ok) {
+            return false;
+        }
+        window = openWindow();
+    }
     if (!window) {
         return true;
     }
-    if (window->commands().state() == ProcessWindowState::Offered) {
-        window->reject();
-        return true;
-    }
-    const auto answer = context_.messages.show(
-        owner_,
-        toQString(builtInText(BuiltInText::CancelTransferToClose, context_.resources.language)),
-        MessageBoxes::Buttons::OkCancel, QMessageBox::Question);
-    if (answer == MessageBoxes::Answer::Ok) {
-        closeWhenEnded_ = true;
-        window->reject();
-    }
-    return false;
+    const bool running = window->commands().state() == ProcessWindowState::Running;
+    closeWhenEnded_ = running;
+    window->reject();
+    return !running;
 }
 
 void TransferWindows::onTransferEnded(CChildFrame* child, TransferDirection direction,

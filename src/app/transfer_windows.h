@@ -25,7 +25,8 @@ class TransferWindows : public QObject {
 
     // The main window's close request: an offered window closes and the close goes on;
     // a running transfer is cancelled first if the user agrees, and the close is then
-    // made again once it has stopped.
+    // made again once it has stopped. A transfer that ends while the user is asked
+    // lets the close go on at once.
     [[nodiscard]] bool allowClose();
 
   signals:

@@ -10,14 +10,16 @@
 namespace kw {
 namespace {
 
+// Unanswered wake-ups before the Retry question; the count starts again after it.
 constexpr int kRetryLimit = 15;
-// After the wake-up is answered, a missing ACK this often in a row means the radio is
-// in a state only a reset cures.
+// A missing ACK after the model exchange, once the wake-up has been sent more often than
+// this since the start or the last Retry question, means the radio is in a state only a
+// reset cures.
 constexpr int kModelExchangeRetryLimit = 5;
 
-constexpr int kHandshakeDispatches = 6;
-constexpr int kRowDispatches = 5;
-constexpr int kDispatchPauseMs = 1;
+// Before each wake-up the session waits a few milliseconds, looking for a cancel each one.
+constexpr int kHandshakeCancelChecks = 6;
+constexpr int kCancelCheckPauseMs = 1;
 constexpr int kWakeUpByteGapMs = 2;
 constexpr int kRetryPauseMs = 2;
 constexpr int kFramePauseMs = 1;
@@ -73,7 +75,7 @@ class Conversation {
     bool request(std::uint16_t address, std::span<std::uint8_t, kFrameSize> data);
     bool acknowledge();
     bool progressStep();
-    bool cancelRequested(int dispatches, bool pauseAfterEach);
+    bool cancelledDuringHandshakePause();
     bool send(std::span<const std::uint8_t> bytes);
     ByteRead readByte();
     bool readAck();
@@ -90,7 +92,7 @@ std::optional<Ending> Conversation::handshake(TransferDirection direction,
     int retry = 1;
     bool identified = false;
     while (true) {
-        if (cancelRequested(kHandshakeDispatches, true)) {
+        if (cancelledDuringHandshakePause()) {
             return cancelled();
         }
         observer_.setStatus(BuiltInText::WaitingForRadio);
@@ -125,7 +127,6 @@ std::optional<Ending> Conversation::handshake(TransferDirection direction,
             if (retry > kModelExchangeRetryLimit) {
                 return interrupted();
             }
-            ++retry;
             if (observer_.askRetry(MessageId::CommunicationError) == RetryAnswer::Cancel) {
                 return communicationErrorDeclined();
             }
@@ -292,17 +293,15 @@ bool Conversation::progressStep() {
     if (progress_ < kProgressRange) {
         observer_.setProgress(++progress_);
     }
-    return cancelRequested(kRowDispatches, false);
+    return observer_.cancelRequested();
 }
 
-bool Conversation::cancelRequested(int dispatches, bool pauseAfterEach) {
-    for (int i = 0; i < dispatches; ++i) {
-        if (observer_.dispatchAndCheckCancel()) {
+bool Conversation::cancelledDuringHandshakePause() {
+    for (int i = 0; i < kHandshakeCancelChecks; ++i) {
+        if (observer_.cancelRequested()) {
             return true;
         }
-        if (pauseAfterEach) {
-            pause(kDispatchPauseMs);
-        }
+        pause(kCancelCheckPauseMs);
     }
     return false;
 }

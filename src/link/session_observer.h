@@ -1,7 +1,7 @@
 #pragma once
-// How a programming session talks to its user. The desktop's Process window answers
-// with its status line, progress bar, event loop and message boxes; the command line
-// with a progress bar on the terminal and Ctrl-C.
+// How a programming session talks to its user. The session calls it from the thread it
+// runs on: the desktop's transfer worker hands the calls to the Process window's thread,
+// the command line answers with a progress bar on the terminal and Ctrl-C.
 
 #include <string>
 #include <variant>
@@ -30,8 +30,8 @@ class SessionObserver {
     virtual void setStatus(BuiltInText text) = 0;
     // The bar moved to `position` (1-191); the status line shows that number.
     virtual void setProgress(int position) = 0;
-    // Handles one pending event, if any, and says whether the user has asked to cancel.
-    virtual bool dispatchAndCheckCancel() = 0;
+    // Whether the user has asked to cancel. Asked before each wake-up and after each row.
+    virtual bool cancelRequested() = 0;
     // Message 61449 with Retry and Cancel.
     virtual RetryAnswer askRetry(MessageId id) = 0;
     // A message with OK; the session has closed the port by then.

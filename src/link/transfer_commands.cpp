@@ -62,16 +62,28 @@ bool TransferCommands::cancel() {
     return false;
 }
 
-TransferResult TransferCommands::onTransfer(GridSync& grid, ProgrammingSession& session,
-                                            RadioImage& image, const std::string& portName) {
+RadioImage TransferCommands::beginTransfer(GridSync& grid, const RadioImage& document) {
     assert(state_ == ProcessWindowState::Running);
     grid.cellCommit();
     grid.gridCommit();
-    TransferResult result = session.run(direction_, image, portName);
+    return document;
+}
+
+void TransferCommands::endTransfer(GridSync& grid, const TransferResult& result,
+                                   const RadioImage& transferred, RadioImage& document) {
+    assert(state_ == ProcessWindowState::Running);
     if (result && direction_ == TransferDirection::Read) {
+        document = transferred;
         grid.refill();
     }
     state_ = ProcessWindowState::Absent;
+}
+
+TransferResult TransferCommands::onTransfer(GridSync& grid, ProgrammingSession& session,
+                                            RadioImage& document, const std::string& portName) {
+    RadioImage image = beginTransfer(grid, document);
+    TransferResult result = session.run(direction_, image, portName);
+    endTransfer(grid, result, image, document);
     return result;
 }
 

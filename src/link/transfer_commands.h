@@ -30,16 +30,23 @@ class TransferCommands {
     // Takes the value still being edited into the grid even when the command is ignored.
     bool onWrite(GridSync& grid);
 
-    // The Start button: true when the transfer is to begin (then call onTransfer).
+    // The Start button: true when the transfer is to begin (then beginTransfer).
     bool start();
     // Cancel, Escape or the close box: true when the window is to be destroyed at once;
     // during a transfer only the cancel flag is set.
     bool cancel();
     bool cancelRequested() const { return cancelRequested_; }
 
-    // Commits the grid, runs the whole session and, after a successful Read, refills
-    // the grid. The window is gone afterwards, however the transfer ended.
-    TransferResult onTransfer(GridSync& grid, ProgrammingSession& session, RadioImage& image,
+    // Before the session: the value still in the editor and the grid go into the
+    // document's image, and the session gets a copy of it, so nothing else touches the
+    // image it works on.
+    [[nodiscard]] RadioImage beginTransfer(GridSync& grid, const RadioImage& document);
+    // After the session, however it ended: a completed Read's image becomes the
+    // document's and the grid is refilled from it. The window is gone afterwards.
+    void endTransfer(GridSync& grid, const TransferResult& result, const RadioImage& transferred,
+                     RadioImage& document);
+    // Both around a session run on the caller's own thread.
+    TransferResult onTransfer(GridSync& grid, ProgrammingSession& session, RadioImage& document,
                               const std::string& portName);
 
     ProcessWindowState state() const { return state_; }

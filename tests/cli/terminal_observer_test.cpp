@@ -93,7 +93,7 @@ TEST(TerminalObserver, CtrlCWhileAskingCancelsAndCancelsTheTransfer) {
     TerminalObserver observer(err, interrupts, 0, terminal.input());
     ASSERT_EQ(::pthread_kill(::pthread_self(), SIGINT), 0);  // held back by the watch
     EXPECT_EQ(observer.askRetry(MessageId::CommunicationError), RetryAnswer::Cancel);
-    EXPECT_TRUE(observer.dispatchAndCheckCancel());
+    EXPECT_TRUE(observer.cancelRequested());
 }
 
 TEST(TerminalObserver, ProgressBarShowsStepPercentAndTime) {
@@ -107,7 +107,7 @@ TEST(TerminalObserver, ProgressBarShowsStepPercentAndTime) {
     EXPECT_EQ(err.str(), "Waiting the response from radio....\n"
                          "\r[####################....................]  50%  96/191    0.0s"
                          "\r[########################################] 100% 191/191    0.0s\n");
-    EXPECT_FALSE(observer.dispatchAndCheckCancel());
+    EXPECT_FALSE(observer.cancelRequested());
 }
 
 TEST(TerminalObserver, MessageEndsTheBarLineAndGivesItsDetail) {

@@ -117,7 +117,7 @@ TEST(LinkOverPty, ReadWithTheRightPasswordWorks) {
 TEST(LinkOverPty, CancelDuringTheHandshakeStopsWithoutAMessage) {
     SimThread radio(radioImage(0), {sim::FaultKind::Silent});
     Rig rig;
-    rig.observer.cancelAtDispatch = 20;  // the third attempt
+    rig.observer.cancelAtCheck = 20;  // the third attempt
     RadioImage image = newDocument(0);
     EXPECT_EQ(rig.run(TransferDirection::Read, image, radio.device()).outcome,
               TransferOutcome::Cancelled);

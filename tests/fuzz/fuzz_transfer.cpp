@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kw::test::RecordingObserver observer;
     observer.answers.assign(input.ConsumeIntegralInRange(0, 3), kw::RetryAnswer::Retry);
     if (const int at = input.ConsumeIntegralInRange(0, 2000); at > 0) {
-        observer.cancelAtDispatch = at;
+        observer.cancelAtCheck = at;
     }
     if (const int at = input.ConsumeIntegralInRange(0, 200); at > 0) {
         observer.cancelAtProgress = at;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +15,7 @@
 #include "app/main_frame.h"
 #include "app/process_dlg.h"
 #include "app/program_view.h"
+#include "app/recent_file_menu.h"
 #include "app/transfer_windows.h"
 #include "gui_support.h"
 #include "res/command_ids.h"
@@ -72,6 +76,21 @@ TEST_F(ProcessWindow, WhileOpenOnlyCommandsThatLeaveDocumentsAloneRun) {
     EXPECT_TRUE(enabled(command::kFileClose));
     EXPECT_TRUE(enabled(command::kRead));
     EXPECT_TRUE(child->view()->isEnabled());
+}
+
+TEST_F(ProcessWindow, ARecentOrDroppedFileWaitsLikeFileOpen) {
+    const QString path = QString::fromStdString(dir.file("radio.dat"));
+    run.files.setNextFileName(path);
+    ASSERT_TRUE(frame().saveDocument(child, true));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    frame().commands().trigger(command::kRead);
+    emit frame().recentFiles()->openRequested(path);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame(), &drop);
+    EXPECT_EQ(frame().children().size(), 1u);
+    EXPECT_TRUE(child->isVisible());
+    window()->reject();
 }
 
 enum class CloseWay { CancelButton, EscapeKey, CloseBox };

@@ -104,6 +104,18 @@ TEST(KwprogUnderXvfb, TakesTheUserGuidePicturesInBothLanguages) {
     }
 }
 
+TEST(KwprogUnderXvfb, AReadGoesOnWhileAQuestionIsHeldOpenInARealWindow) {
+    TempDir dir;
+    const std::string command =
+        "QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a -s '-screen 0 1280x800x24' '" +
+        std::string(KW_TEST_GUI) +
+        "' --gtest_filter='TransferEndToEnd.AReadGoesOnWhileAQuestionIsOpenAndTheProgramAnswers' "
+        "> '" +
+        dir.file("log") + "' 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << readFile(dir.file("log"));
+    EXPECT_NE(readFile(dir.file("log")).find("[  PASSED  ] 1 test."), std::string::npos)
+        << readFile(dir.file("log"));
+}
 
 struct BadCommandLine {
     std::vector<std::string> arguments;

@@ -404,7 +404,7 @@ TEST(ProgrammingSession, PortThatDoesNotOpenIsReportedWithItsReason) {
 
 TEST(ProgrammingSession, CancelBeforeTheFirstWakeUpSendsNothing) {
     SessionRig rig;
-    rig.observer.cancelAtDispatch = 1;
+    rig.observer.cancelAtCheck = 1;
     RadioImage image = blankWithoutPassword();
     const TransferResult result = rig.run(TransferDirection::Read, image);
     EXPECT_EQ(result.outcome, TransferOutcome::Cancelled);
@@ -416,7 +416,7 @@ TEST(ProgrammingSession, CancelBeforeTheFirstWakeUpSendsNothing) {
 
 TEST(ProgrammingSession, CancelInTheSecondHandshakeStopsBeforeItsWakeUp) {
     SessionRig rig;
-    rig.observer.cancelAtDispatch = 7;  // the first of the second pass's six dispatches
+    rig.observer.cancelAtCheck = 7;  // the first of the second pass's six checks
     RadioImage image = documentFor(1);
     EXPECT_EQ(rig.run(TransferDirection::Write, image).outcome, TransferOutcome::Cancelled);
     EXPECT_EQ(hex(rig.port.sent()), hex(kFirstHandshake));

@@ -17,10 +17,16 @@ class GridRecorder final : public GridSync {
     explicit GridRecorder(const test::ScriptedPort& port) : port_(port) {}
 
     void cellCommit() override { log.push_back("cell commit" + portState()); }
-    void gridCommit() override { log.push_back("grid commit" + portState()); }
+    void gridCommit() override {
+        log.push_back("grid commit" + portState());
+        if (onGridCommit) {
+            onGridCommit();
+        }
+    }
     void refill() override { log.push_back("refill" + portState()); }
 
     std::vector<std::string> log;
+    std::function<void()> onGridCommit;
 
   private:
     std::string portState() const {
@@ -112,6 +118,33 @@ TEST(TransferCommands, NoRefillAfterAWriteOrAFailedRead) {
     EXPECT_EQ(read.transfer().outcome, TransferOutcome::Failed);
     EXPECT_EQ(read.grid.log, (std::vector<std::string>{"cell commit", "grid commit"}));
     EXPECT_EQ(read.commands.state(), ProcessWindowState::Absent);
+}
+
+// The session works on a copy taken after the commits; only a completed Read's copy
+// becomes the document.
+TEST(TransferCommands, OnlyACompletedReadsImageBecomesTheDocument) {
+    struct Case {
+        TransferDirection direction;
+        TransferOutcome outcome;
+        bool taken;
+    };
+    for (const Case& c : {Case{TransferDirection::Read, TransferOutcome::Done, true},
+                          Case{TransferDirection::Read, TransferOutcome::Failed, false},
+                          Case{TransferDirection::Read, TransferOutcome::Cancelled, false},
+                          Case{TransferDirection::Write, TransferOutcome::Done, false}}) {
+        TransferRig rig;
+        ASSERT_TRUE(c.direction == TransferDirection::Read ? rig.commands.onRead()
+                                                           : rig.commands.onWrite(rig.grid));
+        ASSERT_TRUE(rig.commands.start());
+        rig.grid.onGridCommit = [&] { rig.image[0] = 0x42; };
+        RadioImage transferred = rig.commands.beginTransfer(rig.grid, rig.image);
+        EXPECT_EQ(transferred[0], 0x42);
+        transferred[1] = 0x43;
+        rig.commands.endTransfer(rig.grid, {c.outcome, {}}, transferred, rig.image);
+        EXPECT_EQ(rig.image[1] == 0x43, c.taken);
+        EXPECT_EQ(rig.grid.log.back() == "refill", c.taken);
+        EXPECT_EQ(rig.commands.state(), ProcessWindowState::Absent);
+    }
 }
 
 TEST(TransferCommands, WhileTheWindowExistsOnlyHarmlessCommandsRun) {

@@ -2,9 +2,9 @@
 
 namespace kw::test {
 
-bool RecordingObserver::dispatchAndCheckCancel() {
-    ++dispatches;
-    return (cancelAtDispatch && dispatches >= *cancelAtDispatch) ||
+bool RecordingObserver::cancelRequested() {
+    ++cancelChecks;
+    return (cancelAtCheck && cancelChecks >= *cancelAtCheck) ||
            (cancelAtProgress && !progress.empty() && progress.back() >= *cancelAtProgress);
 }
 
