@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "channels/grid_layout.h"
-#include "channels/in_place_editor.h"
+#include "channels/in_place_editor_state.h"
 
 namespace kw {
 
