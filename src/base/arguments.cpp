@@ -84,23 +84,23 @@ ParsedArguments parseArguments(std::span<const std::string> words, const Argumen
         if (known == grammar.options.end()) {
             return refuse(ArgumentFault::UnknownOption, word, spelled);
         }
-        auto& slot = arguments.options_[std::string(known->name)];
-        if (!slot.empty() && !known->repeatable) {
+        if (!known->repeatable && arguments.has(known->name)) {
             return refuse(ArgumentFault::RepeatedOption, word, spelled);
         }
         const bool inlineValue = spelled.size() < word.size();
+        std::string value;
         if (!known->takesValue) {
             if (inlineValue) {
                 return refuse(ArgumentFault::UnwantedValue, word, spelled);
             }
-            slot.emplace_back();
         } else if (inlineValue) {
-            slot.push_back(word.substr(spelled.size() + 1));
+            value = word.substr(spelled.size() + 1);
         } else if (i + 1 < words.size()) {
-            slot.push_back(words[++i]);
+            value = words[++i];
         } else {
             return refuse(ArgumentFault::MissingValue, word, spelled);
         }
+        arguments.options_[std::string(known->name)].push_back(std::move(value));
     }
     return parsed;
 }

@@ -47,60 +47,53 @@ TEST(Arguments, AcceptedWordsGivePositionalsAndOptionValues) {
 }
 
 TEST(Arguments, TheFirstRefusedWordIsNamedAndWhatCameBeforeItKept) {
+    using F = ArgumentFault;
     struct Case {
         ArgumentGrammar grammar;
         Words words;
         ArgumentFault fault;
         std::string word;
-        std::string sentence;
         Words positionalsBefore;
+        Words portBefore;
     };
     const Case cases[] = {
-        {kTool,
-         {"a", "--bogus=1", "b"},
-         ArgumentFault::UnknownOption,
-         "--bogus=1",
-         "Unknown option \"--bogus\".",
-         {"a"}},
-        {kTool,
-         {"--port", "a", "--port=b"},
-         ArgumentFault::RepeatedOption,
-         "--port=b",
-         "Option \"--port\" is given more than once.",
-         {}},
-        {kTool,
-         {"--backup=1"},
-         ArgumentFault::UnwantedValue,
-         "--backup=1",
-         "Option \"--backup\" takes no value.",
-         {}},
-        {kTool,
-         {"a", "--port"},
-         ArgumentFault::MissingValue,
-         "--port",
-         "Option \"--port\" needs a value.",
-         {"a"}},
-        {kDesktop,
-         {"a", "b", "--bogus"},
-         ArgumentFault::ExtraPositional,
-         "b",
-         "Wrong number of arguments.",
-         {"a"}},
-        {kDesktop, {"-H"}, ArgumentFault::UnknownOption, "-H", "Unknown option \"-H\".", {}},
-        {kDesktop,
-         {"--Embedding"},
-         ArgumentFault::UnknownOption,
-         "--Embedding",
-         "Unknown option \"--Embedding\".",
-         {}},
+        {kTool, {"a", "--bogus=1", "b"}, F::UnknownOption, "--bogus=1", {"a"}, {}},
+        {kTool, {"--port", "a", "--port=b"}, F::RepeatedOption, "--port=b", {}, {"a"}},
+        {kTool, {"--port=", "--port"}, F::RepeatedOption, "--port", {}, {""}},
+        {kTool, {"--backup=1"}, F::UnwantedValue, "--backup=1", {}, {}},
+        {kTool, {"a", "--port"}, F::MissingValue, "--port", {"a"}, {}},
+        {kDesktop, {"a", "b", "--bogus"}, F::ExtraPositional, "b", {"a"}, {}},
+        {kDesktop, {"-H"}, F::UnknownOption, "-H", {}, {}},
+        {kDesktop, {"--Embedding"}, F::UnknownOption, "--Embedding", {}, {}},
     };
     for (const Case& c : cases) {
         const ParsedArguments parsed = parseArguments(c.words, c.grammar);
         ASSERT_FALSE(parsed) << c.word;
         EXPECT_EQ(parsed.refusal->fault, c.fault) << c.word;
         EXPECT_EQ(parsed.refusal->word, c.word);
-        EXPECT_EQ(parsed.refusal->sentence(), c.sentence);
         EXPECT_EQ(parsed.arguments.positionals(), c.positionalsBefore) << c.word;
+        EXPECT_EQ(parsed.arguments.values("port"), c.portBefore) << c.word;
+    }
+}
+
+TEST(Arguments, RefusalsReadAsTheToolsPrintThem) {
+    struct Case {
+        ArgumentGrammar grammar;
+        Words words;
+        std::string_view sentence;
+    };
+    const Case cases[] = {
+        {kTool, {"--bogus=1"}, "Unknown option \"--bogus\"."},
+        {kTool, {"--backup", "--backup"}, "Option \"--backup\" is given more than once."},
+        {kTool, {"--backup=1"}, "Option \"--backup\" takes no value."},
+        {kTool, {"--port"}, "Option \"--port\" needs a value."},
+        {kDesktop, {"a", "b"}, "Wrong number of arguments."},
+        {kDesktop, {"-x=1"}, "Unknown option \"-x\"."},
+    };
+    for (const Case& c : cases) {
+        const ParsedArguments parsed = parseArguments(c.words, c.grammar);
+        ASSERT_FALSE(parsed) << c.sentence;
+        EXPECT_EQ(parsed.refusal->sentence(), c.sentence);
     }
 }
 
