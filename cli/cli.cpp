@@ -30,7 +30,12 @@ ParsedCommandLine parseCommandLine(std::span<const std::string> words) {
         return parsed;
     }
     parsed.command = *found;
-    parsed.arguments = Arguments::parse(words.subspan(1), parsed.command->options, parsed.error);
+    ParsedArguments taken = parseArguments(words.subspan(1), {parsed.command->options});
+    if (taken) {
+        parsed.arguments = std::move(taken.arguments);
+    } else {
+        parsed.error = taken.refusal->sentence();
+    }
     if (parsed.arguments &&
         (parsed.arguments->positionals().size() < parsed.command->minPositionals ||
          parsed.arguments->positionals().size() > parsed.command->maxPositionals)) {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "arguments.h"
+#include "base/arguments.h"
 #include "command.h"
 
 namespace kw::cli {

@@ -8,7 +8,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 1> kOptions{{kLanguageOption}};
+constexpr std::array<Option, 1> kOptions{{kLanguageOption}};
 
 int runChannels(const Arguments& arguments, CommandContext& context) {
     const auto language = languageOption(arguments, context);

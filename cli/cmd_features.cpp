@@ -10,7 +10,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 2> kOptions{{kLanguageOption, {"set", true, true}}};
+constexpr std::array<Option, 2> kOptions{{kLanguageOption, {"set", true, true}}};
 
 constexpr std::string_view kChecked = "checked";
 constexpr std::string_view kUnchecked = "unchecked";

@@ -9,7 +9,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 1> kOptions{{{"model"}}};
+constexpr std::array<Option, 1> kOptions{{{"model"}}};
 
 int runNew(const Arguments& arguments, CommandContext& context) {
     const std::string modelText = arguments.value("model", kRadioModels[0].text);

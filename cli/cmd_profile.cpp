@@ -7,7 +7,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 1> kOptions{{{"backup", false}}};
+constexpr std::array<Option, 1> kOptions{{{"backup", false}}};
 constexpr std::string_view kUsage =
     "FILE (get SECTION KEY [DEFAULT] | set SECTION KEY VALUE [--backup])";
 

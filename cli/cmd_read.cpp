@@ -8,7 +8,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 3> kOptions{{kPortOption, {"into"}, kRetryOption}};
+constexpr std::array<Option, 3> kOptions{{kPortOption, {"into"}, kRetryOption}};
 
 // The radio goes into the --into document (whose password the radio must have) or a new
 // one; only a complete Read is saved, so a failure leaves no output file.

@@ -10,7 +10,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 1> kOptions{{kLanguageOption}};
+constexpr std::array<Option, 1> kOptions{{kLanguageOption}};
 
 std::optional<int> numberIn(std::string_view text, int lowest, int highest) {
     int number = 0;

@@ -8,7 +8,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<OptionSpec, 2> kOptions{{kPortOption, kRetryOption}};
+constexpr std::array<Option, 2> kOptions{{kPortOption, kRetryOption}};
 
 int runWrite(const Arguments& arguments, CommandContext& context) {
     auto document = openDocument(arguments.positionals()[0], context);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "arguments.h"
+#include "base/arguments.h"
 #include "model/product_state.h"
 
 namespace kw::cli {
@@ -22,7 +22,7 @@ struct CommandContext {
 struct Command {
     std::string_view name;
     std::string_view usage;  // the arguments after the command name
-    std::span<const OptionSpec> options;
+    std::span<const Option> options;
     std::size_t minPositionals;
     std::size_t maxPositionals;
     int (*run)(const Arguments& arguments, CommandContext& context);

@@ -3,13 +3,13 @@
 
 #include <optional>
 
-#include "arguments.h"
+#include "base/arguments.h"
 #include "command.h"
 #include "res/language.h"
 
 namespace kw::cli {
 
-inline constexpr OptionSpec kLanguageOption{"lang"};
+inline constexpr Option kLanguageOption{"lang"};
 
 // Reports an unknown language on the error stream.
 [[nodiscard]] std::optional<Language> languageOption(const Arguments& arguments,

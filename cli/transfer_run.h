@@ -10,8 +10,8 @@
 
 namespace kw::cli {
 
-inline constexpr OptionSpec kPortOption{"port"};
-inline constexpr OptionSpec kRetryOption{"retry"};
+inline constexpr Option kPortOption{"port"};
+inline constexpr Option kRetryOption{"retry"};
 
 // Runs the Process window's Start on `document`: grid commit, the whole session and,
 // after a Read, the refill. Returns the exit status; reports on the error stream.

@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "arguments.h"
+#include "base/arguments.h"
 #include "model/document_file.h"
 #include "model/model_table.h"
 #include "radio_line.h"
 
 namespace {
 
-using kw::cli::OptionSpec;
+using kw::Option;
 
-constexpr std::array<OptionSpec, 9> kOptions{{
+constexpr std::array<Option, 9> kOptions{{
     {"model"},
     {"image"},
     {"password"},
@@ -45,8 +45,7 @@ constexpr std::string_view kUsage =
     "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault SPEC] [--link PATH] "
     "[--sessions N]\n";
 
-bool parseCount(const kw::cli::Arguments& arguments, std::string_view option, int limit,
-                int& value) {
+bool parseCount(const kw::Arguments& arguments, std::string_view option, int limit, int& value) {
     if (!arguments.has(option)) {
         return true;
     }
@@ -84,45 +83,44 @@ bool makeLink(const std::string& path, const std::string& device) {
 }
 
 int run(const std::vector<std::string>& words) {
-    std::string error;
-    const auto arguments = kw::cli::Arguments::parse(words, kOptions, error);
-    if (!arguments || !arguments->positionals().empty() || !arguments->has("model")) {
-        std::cerr << error << (error.empty() ? "" : " ") << kUsage;
+    const kw::ParsedArguments parsed = kw::parseArguments(words, {kOptions});
+    const kw::Arguments& arguments = parsed.arguments;
+    if (!parsed || !arguments.positionals().empty() || !arguments.has("model")) {
+        std::cerr << (parsed ? "" : parsed.refusal->sentence() + " ") << kUsage;
         return kBadUsage;
     }
-    const auto model = kw::modelIndexOfText(arguments->value("model"));
+    const auto model = kw::modelIndexOfText(arguments.value("model"));
     if (!model) {
-        std::cerr << "Unknown model \"" << arguments->value("model")
+        std::cerr << "Unknown model \"" << arguments.value("model")
                   << "\"; choose KW-217V or KW-217U.\n";
         return kBadUsage;
     }
     kw::RadioImage image = kw::sim::factoryImage(*model);
-    if (arguments->has("image")) {
-        const kw::DocumentLoadResult loaded =
-            kw::loadDocumentFile(arguments->value("image"), image);
+    if (arguments.has("image")) {
+        const kw::DocumentLoadResult loaded = kw::loadDocumentFile(arguments.value("image"), image);
         if (!loaded) {
-            std::cerr << "Cannot open \"" << arguments->value("image") << "\": " << loaded.error
+            std::cerr << "Cannot open \"" << arguments.value("image") << "\": " << loaded.error
                       << '\n';
             return kBadUsage;
         }
         kw::sim::setModel(image, *model);
     }
-    if (arguments->has("password") && !kw::sim::setPassword(image, arguments->value("password"))) {
+    if (arguments.has("password") && !kw::sim::setPassword(image, arguments.value("password"))) {
         std::cerr << "--password takes up to " << kw::sim::kMaxPasswordDigits << " digits.\n";
         return kBadUsage;
     }
     kw::sim::LineOptions options;
     int turnaroundMs = 0;
-    if (!parseCount(*arguments, "baud", kMaxBaud, options.baud) ||
-        !parseCount(*arguments, "turnaround", kMaxTurnaroundMs, turnaroundMs) ||
-        !parseCount(*arguments, "sessions", kMaxBaud, options.sessions)) {
+    if (!parseCount(arguments, "baud", kMaxBaud, options.baud) ||
+        !parseCount(arguments, "turnaround", kMaxTurnaroundMs, turnaroundMs) ||
+        !parseCount(arguments, "sessions", kMaxBaud, options.sessions)) {
         return kBadUsage;
     }
     options.turnaround = std::chrono::milliseconds(turnaroundMs);
-    if (arguments->has("fault")) {
-        const auto fault = kw::sim::parseFault(arguments->value("fault"));
+    if (arguments.has("fault")) {
+        const auto fault = kw::sim::parseFault(arguments.value("fault"));
         if (!fault) {
-            std::cerr << "Unknown fault \"" << arguments->value("fault")
+            std::cerr << "Unknown fault \"" << arguments.value("fault")
                       << "\"; see the usage in the README.\n";
             return kBadUsage;
         }
@@ -138,18 +136,19 @@ int run(const std::vector<std::string>& words) {
     const int signalFd = ::signalfd(-1, &endSignals, SFD_CLOEXEC);
     options.stopFd = signalFd;
 
+    std::string error;
     auto line = kw::sim::PseudoTerminal::open(error);
     if (!line) {
         std::cerr << error << '\n';
         return kLineFailure;
     }
-    const std::string linkPath = arguments->value("link");
+    const std::string linkPath = arguments.value("link");
     if (!linkPath.empty() && !makeLink(linkPath, line->devicePath())) {
         return kBadUsage;
     }
     std::cout << line->devicePath() << std::endl;
 
-    const std::string savePath = arguments->value("save");
+    const std::string savePath = arguments.value("save");
     bool saved = true;
     if (!savePath.empty()) {
         options.sessionEnded = [&](const kw::sim::RadioMemory& memory) {

@@ -44,18 +44,18 @@ constexpr unsigned long kMaxSlowMs = 60000;
 
 }  // namespace
 
-std::optional<Fault> parseFault(std::string_view spec) {
+std::optional<Fault> parseFault(std::string_view text) {
     for (const FaultName& plain : kPlainFaults) {
-        if (spec == plain.name) {
+        if (text == plain.name) {
             return Fault{plain.kind, 0, {}};
         }
     }
-    const auto equals = spec.find('=');
+    const auto equals = text.find('=');
     if (equals == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view name = spec.substr(0, equals);
-    const auto number = parseNumber(spec.substr(equals + 1));
+    const std::string_view name = text.substr(0, equals);
+    const auto number = parseNumber(text.substr(equals + 1));
     if (!number) {
         return std::nullopt;
     }

@@ -33,6 +33,6 @@ struct Fault {
 // "silent", "stray-byte", "silent-second-wakeup", "nak-at=ADDR", "short-reply-at=ADDR",
 // "garbage-at=ADDR", "disconnect-at=ADDR" (ADDR decimal or 0x-hex, below 0x1000),
 // "slow=MS".
-[[nodiscard]] std::optional<Fault> parseFault(std::string_view spec);
+[[nodiscard]] std::optional<Fault> parseFault(std::string_view text);
 
 }  // namespace kw::sim

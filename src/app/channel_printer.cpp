@@ -17,7 +17,7 @@ constexpr int kPointSize = 9;
 // Column edges across `width`, in the grid's own proportions.
 std::array<int, kGridColumnCount + 1> columnEdges(int left, int width) {
     int total = 0;
-    for (const GridColumnSpec& column : kGridColumns) {
+    for (const GridColumnLayout& column : kGridColumns) {
         total += column.widthPercent;
     }
     std::array<int, kGridColumnCount + 1> edges{};

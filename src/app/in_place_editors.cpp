@@ -95,6 +95,10 @@ EditorKey editorKeyOf(const QKeyEvent& event) {
             return EditorKey::Enter;
         case Qt::Key_F1:
             return EditorKey::F1;
+        case Qt::Key_Tab:
+            return EditorKey::Tab;
+        case Qt::Key_Backtab:
+            return EditorKey::BackTab;
         default:
             return EditorKey::Other;
     }

@@ -53,6 +53,9 @@ struct TreeChild {
     int command;
 };
 
+// Each child item carries the command it gives.
+constexpr int kTreeCommandRole = Qt::UserRole;
+
 constexpr std::array<TreeChild, 3> kTreeChildren{{
     {"Product Information", "机型设置", kProductInformation},
     {"Channel Information", "信道信息", kChannelInformation},
@@ -206,9 +209,10 @@ void CMainFrame::createNavigationBar(QWidget* dockingArea) {
     QTreeWidget* tree = navigationBar_->tree();
     treeRoot_ = new QTreeWidgetItem(tree, QStringList(context_.company));
     for (const TreeChild& child : kTreeChildren) {
-        new QTreeWidgetItem(
+        auto* item = new QTreeWidgetItem(
             treeRoot_,
             QStringList(toQString(pick(context_.language, child.english, child.chinese))));
+        item->setData(0, kTreeCommandRole, child.command);
     }
     treeRoot_->setExpanded(true);
     tree->setCurrentItem(treeRoot_);
@@ -500,13 +504,7 @@ void CMainFrame::onTreeSelectionChanged() {
     QTreeWidget* tree = navigationBar_->tree();
     const QList<QTreeWidgetItem*> selected = tree->selectedItems();
     if (!selected.isEmpty() && selected.front() != treeRoot_) {
-        const QString text = selected.front()->text(0);
-        for (const TreeChild& child : kTreeChildren) {
-            if (text == toQString(pick(context_.language, child.english, child.chinese))) {
-                commands_.trigger(child.command);
-                break;
-            }
-        }
+        commands_.trigger(selected.front()->data(0, kTreeCommandRole).toInt());
     }
     tree->setCurrentItem(treeRoot_);
     handlingTreeSelection_ = false;

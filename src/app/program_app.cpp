@@ -19,7 +19,7 @@
 #include "app/startup_wnd.h"
 #include "model/model_table.h"
 #include "platform/code_page_text.h"
-#include "platform/plain_name.h"
+#include "base/plain_name.h"
 #include "platform/settings_store.h"
 #include "res/command_ids.h"
 #include "res/messages.h"

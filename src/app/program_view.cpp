@@ -212,19 +212,6 @@ void CProgramView::requestHelp(int controlId) {
     context_.help.showContext(helpContext(controlId, channels_.current().column), window());
 }
 
-void CProgramView::moveBy(int rows, int columns) {
-    GridCell target = channels_.current();
-    target.row += rows;
-    target.column += columns;
-    // Tab runs on into the next row, Shift+Tab back into the row before.
-    if (target.column > kBusyLockColumn && target.row < kFrRow) {
-        target = {target.row + 1, kRxColumn};
-    } else if (target.column < kRxColumn && target.row > kFirstChannelRow) {
-        target = {target.row - 1, kBusyLockColumn};
-    }
-    grid_->moveCurrentCell(target);
-}
-
 bool CProgramView::enterInFrequencyEditor() {
     const int row = channels_.current().row;
     const EnterOutcome outcome = editors_.commitCellByEnter(channels_, context_.product);
@@ -249,34 +236,16 @@ bool CProgramView::editorKey(QObject* editor, QKeyEvent* event) {
         requestHelp(id);
         return true;
     }
-    const bool editBox = widgets_->isEditBox(editor);
-    switch (event->key()) {
-        case Qt::Key_Tab:
-            moveBy(0, 1);
-            return true;
-        case Qt::Key_Backtab:
-            moveBy(0, -1);
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (editBox) {
-                moveBy(event->key() == Qt::Key_Up ? -1 : 1, 0);
-                return true;
-            }
-            return false;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            if (!editBox) {
-                moveBy(0, event->key() == Qt::Key_Left ? -1 : 1);
-                return true;
-            }
-            break;
-        default:
-            break;
+    const EditorKey key = editorKeyOf(*event);
+    const EditorKind kind =
+        widgets_->isEditBox(editor) ? EditorKind::EditBox : EditorKind::DropDownList;
+    if (const auto target = cellAfterKey(channels_.current(), key, kind)) {
+        grid_->moveCurrentCell(*target);
+        return true;
     }
     if (id == kFrequencyEditorId) {
         const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
-        switch (frequencyEditorKeyAction(editorKeyOf(*event), shift)) {
+        switch (frequencyEditorKeyAction(key, shift)) {
             case KeyAction::PassToEditor:
                 return false;
             case KeyAction::CommitCell:

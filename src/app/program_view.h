@@ -81,7 +81,6 @@ class CProgramView : public QWidget, public GridSync {
     bool gridKey(QKeyEvent* event);
     bool enterInFrequencyEditor();
     void enterInOtherEditor();
-    void moveBy(int rows, int columns);
     void requestHelp(int controlId);
     void scaleBy(float factor);
 

@@ -7,7 +7,7 @@
 namespace kw::app {
 
 [[nodiscard]] QIcon toolbarIcon(int command);
-// The docking bar's close mark (icon 131 of the original resources).
+// The docking bar's close mark (icon 131).
 [[nodiscard]] QPixmap closeMark(const QColor& color);
 
 }  // namespace kw::app

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "channels/channel_grid.h"
-#include "channels/in_place_editor.h"
+#include "channels/in_place_editor_state.h"
 #include "model/product_state.h"
 #include "res/messages.h"
 

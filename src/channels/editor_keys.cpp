@@ -30,10 +30,45 @@ KeyAction frequencyEditorKeyAction(EditorKey key, bool shift) {
         case EditorKey::Enter:
             return KeyAction::CommitCell;
         case EditorKey::F1:
+        case EditorKey::Tab:
+        case EditorKey::BackTab:
         case EditorKey::Other:
             break;
     }
     return KeyAction::Swallow;
+}
+
+std::optional<GridCell> cellAfterKey(GridCell current, EditorKey key, EditorKind editor) {
+    const bool editBox = editor == EditorKind::EditBox;
+    GridCell target = current;
+    switch (key) {
+        case EditorKey::Tab:
+        case EditorKey::BackTab:
+            target.column += key == EditorKey::Tab ? 1 : -1;
+            break;
+        case EditorKey::Up:
+        case EditorKey::Down:
+            if (!editBox) {
+                return std::nullopt;
+            }
+            target.row += key == EditorKey::Up ? -1 : 1;
+            break;
+        case EditorKey::Left:
+        case EditorKey::Right:
+            if (editBox) {
+                return std::nullopt;
+            }
+            target.column += key == EditorKey::Left ? -1 : 1;
+            break;
+        default:
+            return std::nullopt;
+    }
+    if (target.column > kBusyLockColumn && target.row < kFrRow) {
+        target = {target.row + 1, kRxColumn};
+    } else if (target.column < kRxColumn && target.row > kFirstChannelRow) {
+        target = {target.row - 1, kBusyLockColumn};
+    }
+    return isChannelCell(target) ? target : current;
 }
 
 int helpContext(int focusedControlId, int currentColumn) {

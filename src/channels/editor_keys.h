@@ -2,6 +2,11 @@
 // Keys as the grid's editing rules see them; the desktop view maps its toolkit's keys to
 // these before asking what to do with a key-down.
 
+#include <optional>
+
+#include "channels/grid_layout.h"
+#include "channels/in_place_editor_state.h"
+
 namespace kw {
 
 enum class EditorKey {
@@ -17,6 +22,8 @@ enum class EditorKey {
     KeypadDecimal,  // the numeric keypad's decimal point
     Enter,
     F1,
+    Tab,
+    BackTab,  // Shift+Tab
     Other,
 };
 
@@ -28,6 +35,14 @@ enum class KeyAction {
 
 // The frequency editor's key filter: digits, one decimal point and editing keys only.
 [[nodiscard]] KeyAction frequencyEditorKeyAction(EditorKey key, bool shift);
+
+// The cell a key-down in the editor over `current` moves to: Tab and Shift+Tab step
+// along the row and run on into the next row or back into the one before; an edit box
+// keeps Left and Right for its text and moves with Up and Down, a list keeps Up and Down
+// for its items and moves with Left and Right. A step off the channel cells stays on
+// `current`. Nothing when the key is the editor's own.
+[[nodiscard]] std::optional<GridCell> cellAfterKey(GridCell current, EditorKey key,
+                                                   EditorKind editor);
 
 // F1: the help topic for the focused control; the frequency editor and the tone list
 // name the column they edit.

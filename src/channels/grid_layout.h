@@ -46,13 +46,13 @@ struct GridCell {
     return row - 1;
 }
 
-struct GridColumnSpec {
+struct GridColumnLayout {
     std::string_view english;
     std::string_view chinese;
     int widthPercent;  // of the base width the grid reports for column 0
 };
 
-inline constexpr std::array<GridColumnSpec, kGridColumnCount> kGridColumns{{
+inline constexpr std::array<GridColumnLayout, kGridColumnCount> kGridColumns{{
     {"CH", "信道", 50},
     {"Rx Frequency", "接收频率", 106},
     {"Tx Frequency", "发射频率", 106},
@@ -66,7 +66,7 @@ inline constexpr std::array<GridColumnSpec, kGridColumnCount> kGridColumns{{
 }};
 
 [[nodiscard]] constexpr std::string_view columnTitle(int column, Language language) {
-    const GridColumnSpec& titles = kGridColumns[static_cast<std::size_t>(column)];
+    const GridColumnLayout& titles = kGridColumns[static_cast<std::size_t>(column)];
     return pick(language, titles.english, titles.chinese);
 }
 

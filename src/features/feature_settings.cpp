@@ -33,7 +33,7 @@ constexpr FeatureEntry kStep[] = {{{"5", "5"}, 0},
                                   {{"10", "10"}, 2},
                                   {{"12.5", "12.5"}, 3},
                                   {{"25", "25"}, 4}};
-// "Singal" is how the radio's own program spells it.
+// "Singal" is the item's text as it stands, misspelling and all.
 constexpr FeatureEntry kOrangeKey[] = {{{"Send 1750 Singal", "发射1750信号"}, 1},
                                        {{"Emergency Call", "发射报警信号"}, 2},
                                        {kOffLong, 0}};

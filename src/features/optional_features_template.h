@@ -2,7 +2,7 @@
 // Dialog 133 as a dialog template in either language, built from the settings table and
 // the control places, and the rule that says which controls the trimmed window cuts off.
 
-#include "features/optional_features_dialog.h"
+#include "features/feature_control_places.h"
 #include "res/resource_set.h"
 
 namespace kw {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/radio_image.h"
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "res/language.h"
 
 namespace kw {

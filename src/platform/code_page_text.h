@@ -1,6 +1,6 @@
 #pragma once
 // Program.ini texts are byte strings. Files written by this program are UTF-8; files
-// made for the original program carry Chinese values in GBK (code page 936). A value
+// written in GBK (code page 936) carry their Chinese values in that code page. A value
 // that is valid UTF-8 is taken as it is, anything else is read as GBK.
 
 #include <string>

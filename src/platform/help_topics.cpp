@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/plain_name.h"
+#include "base/plain_name.h"
 #include "res/command_ids.h"
 
 namespace kw {

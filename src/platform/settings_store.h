@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "platform/settings_table.h"
 
 namespace kw {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "profile/profile_text.h"
 
 namespace kw {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/plain_name.h"
+#include "base/plain_name.h"
 #include "res/chinese_resources.h"
 #include "res/messages.h"
 

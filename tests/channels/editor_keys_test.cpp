@@ -27,11 +27,44 @@ TEST(FrequencyEditorKeys, DigitsPointAndEditingKeysPassShiftedKeysAndOthersAreSw
         {EditorKey::Period, kPass, kSwallow},
         {EditorKey::Enter, KeyAction::CommitCell, KeyAction::CommitCell},
         {EditorKey::F1, kSwallow, kSwallow},
+        {EditorKey::Tab, kSwallow, kSwallow},
+        {EditorKey::BackTab, kSwallow, kSwallow},
         {EditorKey::Other, kSwallow, kSwallow},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(frequencyEditorKeyAction(c.key, false), c.plain) << static_cast<int>(c.key);
         EXPECT_EQ(frequencyEditorKeyAction(c.key, true), c.shifted) << static_cast<int>(c.key);
+    }
+}
+
+TEST(GridKeys, TabRunsOnAcrossRowsArrowsMoveByEditorKindAndEdgesHold) {
+    struct Case {
+        GridCell from;
+        EditorKey key;
+        EditorKind editor;
+        std::optional<GridCell> to;
+    };
+    constexpr auto kBox = EditorKind::EditBox;
+    constexpr auto kList = EditorKind::DropDownList;
+    const Case cases[] = {
+        {{5, kRxColumn}, EditorKey::Tab, kBox, GridCell{5, kTxColumn}},
+        {{5, kBusyLockColumn}, EditorKey::Tab, kList, GridCell{6, kRxColumn}},
+        {{kFrRow, kBusyLockColumn}, EditorKey::Tab, kList, GridCell{kFrRow, kBusyLockColumn}},
+        {{5, kRxColumn}, EditorKey::BackTab, kBox, GridCell{4, kBusyLockColumn}},
+        {{1, kRxColumn}, EditorKey::BackTab, kBox, GridCell{1, kRxColumn}},
+        {{5, kNameColumn}, EditorKey::Up, kBox, GridCell{4, kNameColumn}},
+        {{1, kNameColumn}, EditorKey::Up, kBox, GridCell{1, kNameColumn}},
+        {{kFrRow, kRxColumn}, EditorKey::Down, kBox, GridCell{kFrRow, kRxColumn}},
+        {{5, kPowerColumn}, EditorKey::Down, kList, std::nullopt},
+        {{5, kNameColumn}, EditorKey::Left, kBox, std::nullopt},
+        {{5, kPowerColumn}, EditorKey::Left, kList, GridCell{5, kNameColumn}},
+        {{5, kBusyLockColumn}, EditorKey::Right, kList, GridCell{6, kRxColumn}},
+        {{5, kDecodeToneColumn}, EditorKey::Digit, kList, std::nullopt},
+        {{5, kRxColumn}, EditorKey::Enter, kBox, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(cellAfterKey(c.from, c.key, c.editor), c.to)
+            << c.from.row << "," << c.from.column << " key " << static_cast<int>(c.key);
     }
 }
 

@@ -100,7 +100,7 @@ TEST(SimulatedRadio, HandshakeFaults) {
     EXPECT_EQ(feed(quiet, "06"), "06");
 }
 
-TEST(SimFault, ParsesEverySpecAndRefusesTheRest) {
+TEST(SimFault, ParsesEveryFaultAndRefusesTheRest) {
     EXPECT_EQ(parseFault("nak-at=0x0C30")->address, 0x0C30);
     EXPECT_EQ(parseFault("disconnect-at=4088")->address, 0x0FF8);
     EXPECT_EQ(parseFault("slow=180")->delay, std::chrono::milliseconds(180));

@@ -22,7 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileText,
                          testing::Values(TextCase{"KW Radio", true, "KW Radio"},
                                          TextCase{"", true, ""},
                                          TextCase{"KW 通信", true, "KW 通信"},
-                                         // "中文" as the original program's Program.ini holds it.
+                                         // "中文" in GBK, as a Program.ini written in GBK holds it.
                                          TextCase{"\xD6\xD0\xCE\xC4", false, "中文"},
                                          TextCase{"KW \xCD\xA8\xD0\xC5", false, "KW 通信"},
                                          // Neither UTF-8 nor GBK.

@@ -1,4 +1,4 @@
-#include "platform/program_arguments.h"
+#include "startup/program_arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{{"--port", "COM"}, "not \"COM\""},
                     RefusedCase{{"--port", "/dev/a", "--port=/dev/b"}, "given twice"},
                     RefusedCase{{"a.dat", "b.dat"}, "\"b.dat\" comes after \"a.dat\""},
-                    RefusedCase{{"--ports", "/dev/a"}, "unknown option \"--ports\""}));
+                    RefusedCase{{"--ports", "/dev/a"}, "unknown option \"--ports\""},
+                    RefusedCase{{"-Embedding=1"}, "unknown option \"-Embedding=1\""},
+                    // The first problem in the order of the words is the one told.
+                    RefusedCase{{"--port", "COM17", "--port", "/dev/a"}, "not \"COM17\""},
+                    RefusedCase{{"a.dat", "b.dat", "--port", "COM17"}, "comes after"}));
 
 TEST(ProgramArguments, HelpIsAskedFor) {
     EXPECT_TRUE(parseProgramArguments(Args{"--help"}, "/").arguments.helpAsked);

@@ -1,4 +1,4 @@
-#include "channels/in_place_editor.h"
+#include "channels/in_place_editor_state.h"
 
 #include <algorithm>
 #include <cassert>

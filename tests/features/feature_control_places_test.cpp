@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "features/optional_features_dialog.h"
+#include "features/feature_control_places.h"
 
 namespace kw {
 namespace {
@@ -14,7 +14,7 @@ bool overlap(const DialogRect& a, const DialogRect& b) {
            b.y < a.y + a.height;
 }
 
-TEST(OptionalFeaturesDialog, EverySettingHasItsPlaceInTableOrder) {
+TEST(FeatureControlPlaces, EverySettingHasItsPlaceInTableOrder) {
     const auto settings = featureSettings();
     const auto places = featureControlPlaces();
     for (std::size_t i = 0; i < settings.size(); ++i) {
@@ -26,7 +26,7 @@ TEST(OptionalFeaturesDialog, EverySettingHasItsPlaceInTableOrder) {
     EXPECT_FALSE(featureControlPlace(1));
 }
 
-TEST(OptionalFeaturesDialog, ControlsSitOnTheirLinesInsideTheDialogWithoutOverlapping) {
+TEST(FeatureControlPlaces, ControlsSitOnTheirLinesInsideTheDialogWithoutOverlapping) {
     // The line of each control from the top of the dialog, in dialog units.
     const std::pair<int, int> lines[] = {
         {1115, 17},  {1116, 34},  {1121, 50},  {1118, 66},  {1119, 82},  {1120, 98},

@@ -1,4 +1,4 @@
-#include "features/optional_features_dialog.h"
+#include "features/feature_control_places.h"
 
 #include <algorithm>
 #include <array>
