@@ -5,6 +5,7 @@
 #include "exit_status.h"
 #include "model/model_table.h"
 #include "model/product_info_rules.h"
+#include "session/new_document.h"
 
 namespace kw::cli {
 namespace {
@@ -19,7 +20,7 @@ int runNew(const Arguments& arguments, CommandContext& context) {
         return kRefused;
     }
     CProgramDoc document;
-    document.onNewDocument(context.product, {}, Language::English);
+    startNewDocument(document, context.product, {}, Language::English);
     // Choose the model as the Product Information dialog would, then save as a save does.
     ProductInfoRules dialog(context.product);
     dialog.select(*model);

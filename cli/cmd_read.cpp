@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "document_io.h"
 #include "exit_status.h"
+#include "session/new_document.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
@@ -21,7 +22,7 @@ int runRead(const Arguments& arguments, CommandContext& context) {
         }
     } else {
         CProgramDoc fresh;
-        fresh.onNewDocument(context.product, {}, Language::English);
+        startNewDocument(fresh, context.product, {}, Language::English);
         document = viewDocument(std::move(fresh), context);
     }
     const int status = runTransfer(TransferDirection::Read, *document, arguments, context);

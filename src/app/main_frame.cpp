@@ -41,6 +41,7 @@
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/new_document.h"
 
 namespace kw::app {
 namespace {
@@ -397,7 +398,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
 
 CChildFrame* CMainFrame::newDocument() {
     auto document = std::make_unique<CProgramDoc>();
-    document->onNewDocument(context_.product, context_.appName, context_.language);
+    startNewDocument(*document, context_.product, context_.appName, context_.language);
     return addChild(std::move(document));
 }
 
