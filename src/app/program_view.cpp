@@ -222,8 +222,7 @@ void CProgramView::moveBy(int rows, int columns) {
 
 bool CProgramView::enterInFrequencyEditor() {
     const int row = session_.grid().current().row;
-    const EnterOutcome outcome =
-        session_.editors().commitCellByEnter(session_.grid(), context_.product);
+    const EnterOutcome outcome = session_.commitCellByEnter();
     report(outcome.commit, row);
     if (!outcome.keyToEditor) {
         grid_->setFocus(Qt::OtherFocusReason);

@@ -28,10 +28,20 @@ DocumentSaveResult DocumentSession::save(const std::string& path) {
 
 CellCommitOutcome DocumentSession::commitCell() {
     CellCommitOutcome outcome = editors_.commitCell(grid_, product_);
+    noteCommit(outcome);
+    return outcome;
+}
+
+EnterOutcome DocumentSession::commitCellByEnter() {
+    EnterOutcome outcome = editors_.commitCellByEnter(grid_, product_);
+    noteCommit(outcome.commit);
+    return outcome;
+}
+
+void DocumentSession::noteCommit(const CellCommitOutcome& outcome) {
     if (outcome.status == CellCommitStatus::Committed) {
         document_.setModified(true);
     }
-    return outcome;
 }
 
 void DocumentSession::cellCommit() {

@@ -39,6 +39,8 @@ class DocumentSession final : public GridSync {
     // The cell commit with its outcome, for a shell that shows a refusal. A committed
     // value marks the document modified.
     CellCommitOutcome commitCell();
+    // Enter in the frequency editor: as commitCell, but a refusal empties the editor.
+    EnterOutcome commitCellByEnter();
     void cellCommit() override;
     void gridCommit() override;
     void refill() override;
@@ -60,6 +62,8 @@ class DocumentSession final : public GridSync {
     Language language() const { return language_; }
 
   private:
+    void noteCommit(const CellCommitOutcome& outcome);
+
     ProductState& product_;
     Language language_;
     CProgramDoc document_;

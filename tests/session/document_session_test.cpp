@@ -163,6 +163,13 @@ TEST(DocumentSession, ModifiedTracking) {
              s.session.cellCommit();
          },
          true},
+        {"save", [&](Session& s) { ASSERT_TRUE(s.session.save(saved)); }, false},
+        {"committed by Enter",
+         [](Session& s) {
+             s.typeInto(kChannel1Rx, "146");
+             (void)s.session.commitCellByEnter();
+         },
+         true},
         {"failed save", [&](Session& s) { (void)s.session.save(dir.file("no/such/radio.dat")); },
          true},
         {"save", [&](Session& s) { ASSERT_TRUE(s.session.save(saved)); }, false},
