@@ -27,6 +27,9 @@ class DocumentSession final : public GridSync {
     // `product` is the process-wide state every document of the program works with; the
     // grid and editors show their texts in `language`.
     DocumentSession(ProductState& product, Language language);
+    // A view binds its widgets to this grid and these editors: a session stays put.
+    DocumentSession(const DocumentSession&) = delete;
+    DocumentSession& operator=(const DocumentSession&) = delete;
 
     // The factory image, the grid refilled from it; `appName` becomes the proposed name.
     void newDocument(std::string_view appName);
