@@ -13,7 +13,7 @@
 #include "channels/channel_grid.h"
 #include "channels/frequency_codec.h"
 #include "channels/tone_table.h"
-#include "model/program_doc.h"
+#include "session/new_document.h"
 
 namespace {
 

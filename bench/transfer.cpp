@@ -15,7 +15,7 @@
 #include "link/posix_serial_port.h"
 #include "link/programming_session.h"
 #include "model/model_table.h"
-#include "model/program_doc.h"
+#include "session/new_document.h"
 #include "sim_process.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "language_option.h"
 
@@ -15,13 +15,13 @@ int runChannels(const Arguments& arguments, CommandContext& context) {
     if (!language) {
         return kBadInput;
     }
-    const auto view = openDocument(arguments.positionals()[0], context, *language);
-    if (!view) {
+    DocumentSession document(context.product, *language);
+    if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
     for (int row = kTitleRow; row < kGridRowCount; ++row) {
         for (int column = 0; column < kGridColumnCount; ++column) {
-            context.out << (column ? "\t" : "") << view->grid.text(row, column);
+            context.out << (column ? "\t" : "") << document.grid().text(row, column);
         }
         context.out << '\n';
     }

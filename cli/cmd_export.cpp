@@ -1,18 +1,18 @@
 #include "channels/channel_csv.h"
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 
 namespace kw::cli {
 namespace {
 
 int runExport(const Arguments& arguments, CommandContext& context) {
-    const auto view = openDocument(arguments.positionals()[0], context);
-    if (!view) {
+    DocumentSession document(context.product, Language::English);
+    if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
     const FileWriteResult written =
-        writeFileAtomically(arguments.positionals()[1], channelsCsv(view->grid));
+        writeFileAtomically(arguments.positionals()[1], channelsCsv(document.grid()));
     if (!written) {
         context.err << written.error << '\n';
         return kBadInput;

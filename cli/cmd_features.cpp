@@ -1,7 +1,7 @@
 #include <array>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "features/optional_features.h"
 #include "features/password_text.h"
@@ -111,11 +111,11 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
         return kBadInput;
     }
     const std::string& path = arguments.positionals()[0];
-    auto document = openDocument(path, context);
-    if (!document) {
+    DocumentSession document(context.product, Language::English);
+    if (!openDocument(document, path, context)) {
         return kBadInput;
     }
-    OptionalFeaturesState state = loadOptionalFeatures(document->image());
+    OptionalFeaturesState state = loadOptionalFeatures(document.image());
     const std::vector<std::string> assignments = arguments.values("set");
     if (assignments.empty()) {
         const auto settings = featureSettings();
@@ -131,11 +131,11 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
             return status;
         }
     }
-    if (const FeaturesSaveResult saved = saveOptionalFeatures(state, document->image()); !saved) {
+    if (const FeaturesSaveResult saved = saveOptionalFeatures(state, document.image()); !saved) {
         context.err << builtInText(*saved.refusal, Language::English) << '\n';
         return kRefused;
     }
-    return saveDocument(*document, path, context) ? kDone : kBadInput;
+    return saveDocument(document, path, context) ? kDone : kBadInput;
 }
 
 }  // namespace

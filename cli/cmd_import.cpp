@@ -1,7 +1,7 @@
 #include "cell_refusal.h"
 #include "channels/channel_csv.h"
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 
 namespace kw::cli {
@@ -17,12 +17,12 @@ int runImport(const Arguments& arguments, CommandContext& context) {
         context.err << read.error << '\n';
         return kBadInput;
     }
-    auto view = openDocument(path, context);
-    if (!view) {
+    DocumentSession document(context.product, Language::English);
+    if (!openDocument(document, path, context)) {
         return kBadInput;
     }
     const CsvImportResult imported =
-        importChannelsCsv(csv, view->grid, view->editors, context.product);
+        importChannelsCsv(csv, document.grid(), document.editors(), context.product);
     switch (imported.status) {
         case CsvImportStatus::Malformed:
             context.err << "Cannot import \"" << csvPath << "\": " << imported.error << '\n';
@@ -31,14 +31,14 @@ int runImport(const Arguments& arguments, CommandContext& context) {
             context.err << "Cannot import \"" << csvPath << "\": row "
                         << rowTitle(imported.cell.row) << ", column " << imported.cell.column
                         << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
-                        << refusalReason(imported.edit, view->editors, imported.cell,
+                        << refusalReason(imported.edit, document.editors(), imported.cell,
                                          imported.value)
                         << '\n';
             return kRefused;
         case CsvImportStatus::Imported:
             break;
     }
-    return saveDocument(*view, path, context) ? kDone : kBadInput;
+    return saveDocument(document, path, context) ? kDone : kBadInput;
 }
 
 }  // namespace

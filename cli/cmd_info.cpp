@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "model/model_table.h"
 
@@ -14,11 +14,11 @@ bool channelInUse(ConstImageRow record) {
 }
 
 int runInfo(const Arguments& arguments, CommandContext& context) {
-    const auto document = openDocument(arguments.positionals()[0], context);
-    if (!document) {
+    DocumentSession document(context.product, Language::English);
+    if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
-    const RadioImage& image = document->image();
+    const RadioImage& image = document.image();
     const auto model = modelIndexOfType(image[kModelType]);
     const BandLimits band = context.product.limitsMhz();
     int channels = 0;

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "model/model_table.h"
 #include "model/product_info_rules.h"
@@ -18,14 +18,14 @@ int runNew(const Arguments& arguments, CommandContext& context) {
         context.err << "Unknown model \"" << modelText << "\"; choose KW-217V or KW-217U.\n";
         return kRefused;
     }
-    CProgramDoc document;
-    document.onNewDocument(context.product, {}, Language::English);
     // Choose the model as the Product Information dialog would, then save as a save does.
     ProductInfoRules dialog(context.product);
+    DocumentSession document(context.product, Language::English);
+    document.newDocument({});
     dialog.select(*model);
     (void)dialog.accept(context.product, document.image());
-    DocumentView view = viewDocument(std::move(document), context);
-    return saveDocument(view, arguments.positionals()[0], context) ? kDone : kBadInput;
+    document.refill();
+    return saveDocument(document, arguments.positionals()[0], context) ? kDone : kBadInput;
 }
 
 }  // namespace

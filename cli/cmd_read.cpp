@@ -1,7 +1,7 @@
 #include <array>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "transfer_run.h"
 
@@ -13,22 +13,19 @@ constexpr std::array<Option, 3> kOptions{{kPortOption, {"into"}, kRetryOption}};
 // The radio goes into the --into document (whose password the radio must have) or a new
 // one; only a complete Read is saved, so a failure leaves no output file.
 int runRead(const Arguments& arguments, CommandContext& context) {
-    std::optional<DocumentView> document;
+    DocumentSession document(context.product, Language::English);
     if (arguments.has("into")) {
-        document = openDocument(arguments.value("into"), context);
-        if (!document) {
+        if (!openDocument(document, arguments.value("into"), context)) {
             return kBadInput;
         }
     } else {
-        CProgramDoc fresh;
-        fresh.onNewDocument(context.product, {}, Language::English);
-        document = viewDocument(std::move(fresh), context);
+        document.newDocument({});
     }
-    const int status = runTransfer(TransferDirection::Read, *document, arguments, context);
+    const int status = runTransfer(TransferDirection::Read, document, arguments, context);
     if (status != kDone) {
         return status;
     }
-    return saveDocument(*document, arguments.positionals()[0], context) ? kDone : kBadInput;
+    return saveDocument(document, arguments.positionals()[0], context) ? kDone : kBadInput;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "cell_refusal.h"
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "language_option.h"
 
@@ -65,21 +65,22 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         assignments.push_back({*cell, words[i].substr(0, equals), words[i].substr(equals + 1)});
     }
     const std::string& path = words[0];
-    auto view = openDocument(path, context, *language);
-    if (!view) {
+    DocumentSession document(context.product, *language);
+    if (!openDocument(document, path, context)) {
         return kBadInput;
     }
     for (const Assignment& assignment : assignments) {
-        const CellEditResult result =
-            editCell(view->grid, view->editors, assignment.cell, assignment.value, context.product);
+        const CellEditResult result = editCell(document.grid(), document.editors(), assignment.cell,
+                                               assignment.value, context.product);
         if (!result.accepted()) {
             context.err << "Cell " << assignment.cellText << ": "
-                        << refusalReason(result, view->editors, assignment.cell, assignment.value)
+                        << refusalReason(result, document.editors(), assignment.cell,
+                                         assignment.value)
                         << '\n';
             return kRefused;
         }
     }
-    return saveDocument(*view, path, context) ? kDone : kBadInput;
+    return saveDocument(document, path, context) ? kDone : kBadInput;
 }
 
 }  // namespace

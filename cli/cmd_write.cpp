@@ -1,7 +1,7 @@
 #include <array>
 
 #include "commands.h"
-#include "document_io.h"
+#include "document_report.h"
 #include "exit_status.h"
 #include "transfer_run.h"
 
@@ -11,11 +11,11 @@ namespace {
 constexpr std::array<Option, 2> kOptions{{kPortOption, kRetryOption}};
 
 int runWrite(const Arguments& arguments, CommandContext& context) {
-    auto document = openDocument(arguments.positionals()[0], context);
-    if (!document) {
+    DocumentSession document(context.product, Language::English);
+    if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
-    return runTransfer(TransferDirection::Write, *document, arguments, context);
+    return runTransfer(TransferDirection::Write, document, arguments, context);
 }
 
 }  // namespace

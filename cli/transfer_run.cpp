@@ -15,21 +15,6 @@ namespace {
 
 constexpr int kMaxRetries = 1000;
 
-// The document's grid around a transfer. A command line leaves nothing in an editor, so
-// there is no cell to commit.
-class ViewGridSync final : public GridSync {
-  public:
-    ViewGridSync(DocumentView& view, ProductState& product) : view_(view), product_(product) {}
-
-    void cellCommit() override {}
-    void gridCommit() override { view_.grid.commit(view_.image(), product_); }
-    void refill() override { view_.grid.refill(view_.image(), product_); }
-
-  private:
-    DocumentView& view_;
-    ProductState& product_;
-};
-
 std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
     const std::string text = arguments.value(kRetryOption.name, "0");
     int retries = 0;
@@ -44,7 +29,7 @@ std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
 
 }  // namespace
 
-int runTransfer(TransferDirection direction, DocumentView& document, const Arguments& arguments,
+int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
                 CommandContext& context) {
     const auto retries = retriesOf(arguments, context.err);
     if (!retries) {
@@ -55,10 +40,9 @@ int runTransfer(TransferDirection direction, DocumentView& document, const Argum
         context.err << "Name the radio's port with --port (COM1-COM16 or a device path).\n";
         return kBadInput;
     }
-    ViewGridSync grid(document, context.product);
     TransferCommands commands;
     const bool offered =
-        direction == TransferDirection::Read ? commands.onRead() : commands.onWrite(grid);
+        direction == TransferDirection::Read ? commands.onRead() : commands.onWrite(document);
     if (!offered || !commands.start()) {
         return kBadInput;
     }
@@ -67,7 +51,8 @@ int runTransfer(TransferDirection direction, DocumentView& document, const Argum
     PosixSerialPort port;
     ThreadSleeper sleeper;
     ProgrammingSession session(port, observer, sleeper);
-    const TransferResult result = commands.onTransfer(grid, session, document.image(), portName);
+    const TransferResult result =
+        commands.onTransfer(document, session, document.image(), portName);
     observer.finish();
     switch (result.outcome) {
         case TransferOutcome::Done:

@@ -6,7 +6,7 @@
 
 #include "command.h"
 #include "link/programming_session.h"
-#include "document_io.h"
+#include "session/document_session.h"
 
 namespace kw::cli {
 
@@ -15,7 +15,7 @@ inline constexpr Option kRetryOption{"retry"};
 
 // Runs the Process window's Start on `document`: grid commit, the whole session and,
 // after a Read, the refill. Returns the exit status; reports on the error stream.
-[[nodiscard]] int runTransfer(TransferDirection direction, DocumentView& document,
+[[nodiscard]] int runTransfer(TransferDirection direction, DocumentSession& document,
                               const Arguments& arguments, CommandContext& context);
 
 }  // namespace kw::cli

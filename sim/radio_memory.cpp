@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/model_table.h"
-#include "model/program_doc.h"
+#include "session/new_document.h"
 
 namespace kw::sim {
 

@@ -8,26 +8,30 @@
 
 namespace kw::app {
 
-CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> document, ViewContext& context,
+CChildFrame::CChildFrame(std::unique_ptr<DocumentSession> session, ViewContext& context,
                          QWidget* parent)
     : QMdiSubWindow(parent),
-      document_(std::move(document)),
-      view_(new CProgramView(*document_, context, this)) {
+      session_(std::move(session)),
+      view_(new CProgramView(*session_, context, this)) {
     setWidget(view_);
     connect(view_, &CProgramView::edited, this, [this] { setModified(true); });
     // A new document is "Channel Information"; an opened one shows its file's name.
-    const QString title = document_->title().empty()
-                              ? QFileInfo(toQString(document_->path())).fileName()
-                              : toQString(document_->title());
+    const CProgramDoc& document = session_->document();
+    const QString title = document.title().empty()
+                              ? QFileInfo(toQString(document.path())).fileName()
+                              : toQString(document.title());
     setWindowTitle(title + QStringLiteral("[*]"));
     setGeometry(0, 0, kWidth, kHeight);
-    setWindowModified(document_->isModified());
+    setWindowModified(session_->isModified());
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame() {
+    // The view shows the session's grid and editors: it goes before them.
+    delete view_;
+}
 
 void CChildFrame::setModified(bool modified) {
-    document_->setModified(modified);
+    session_->setModified(modified);
     setWindowModified(modified);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-// CChildFrame: the window of one document. It owns the document and its view; closing it
-// only hides it, and "Channel Information" shows it again with its edits.
+// CChildFrame: the window of one document. It owns the document's session and its view;
+// closing it only hides it, and "Channel Information" shows it again with its edits.
 
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "model/program_doc.h"
+#include "session/document_session.h"
 
 namespace kw::app {
 
@@ -18,21 +18,22 @@ class CChildFrame : public QMdiSubWindow {
     static constexpr int kWidth = 1095;
     static constexpr int kHeight = 650;
 
-    CChildFrame(std::unique_ptr<CProgramDoc> document, ViewContext& context, QWidget* parent);
+    CChildFrame(std::unique_ptr<DocumentSession> session, ViewContext& context, QWidget* parent);
     ~CChildFrame() override;
 
-    CProgramDoc& document() { return *document_; }
+    DocumentSession& session() { return *session_; }
+    CProgramDoc& document() { return session_->document(); }
     CProgramView* view() const { return view_; }
 
     // Every edit of the document comes through here, so the title shows it.
     void setModified(bool modified);
-    bool isModified() const { return document_->isModified(); }
+    bool isModified() const { return session_->isModified(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    std::unique_ptr<CProgramDoc> document_;
+    std::unique_ptr<DocumentSession> session_;
     CProgramView* view_;
 };
 

@@ -41,6 +41,7 @@
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/save_name.h"
 
 namespace kw::app {
 namespace {
@@ -387,10 +388,10 @@ void CMainFrame::removeMenuItemAt(int menuId, int index, int position) {
     }
 }
 
-CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
+CChildFrame* CMainFrame::addChild(std::unique_ptr<DocumentSession> session) {
     // Every new document window starts with the stored port.
     context_.port.onViewCreated(readStoredPort(SettingsStore(context_.settingsPath)));
-    auto* child = new CChildFrame(std::move(document), viewContext_, nullptr);
+    auto* child = new CChildFrame(std::move(session), viewContext_, nullptr);
     mdiArea_->addSubWindow(child);
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
@@ -401,25 +402,25 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<CProgramDoc> document) {
 }
 
 CChildFrame* CMainFrame::newDocument() {
-    auto document = std::make_unique<CProgramDoc>();
-    document->onNewDocument(context_.product, context_.appName, context_.language);
-    return addChild(std::move(document));
+    auto session = std::make_unique<DocumentSession>(context_.product, context_.language);
+    session->newDocument(context_.appName);
+    return addChild(std::move(session));
 }
 
 CChildFrame* CMainFrame::openDocument(const QString& path) {
-    auto document = std::make_unique<CProgramDoc>();
+    auto session = std::make_unique<DocumentSession>(context_.product, context_.language);
     const DocumentLoadResult loaded =
-        document->open(QFileInfo(path).absoluteFilePath().toStdString(), context_.language);
+        session->open(QFileInfo(path).absoluteFilePath().toStdString(), context_.language);
     if (!loaded) {
         context_.messages.show(this, toQString(loaded.error));
         return nullptr;
     }
-    recentFiles_->add(toQString(document->path()));
+    recentFiles_->add(toQString(session->document().path()));
     // The new document takes the place of the window that was active.
     if (CChildFrame* previous = activeChild()) {
         previous->close();
     }
-    return addChild(std::move(document));
+    return addChild(std::move(session));
 }
 
 bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
@@ -427,30 +428,22 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
         return false;
     }
     // The value still in an editor is part of what is saved; a refused one is reported
-    // and the cell's old text is saved.
+    // before the name is asked, and the cell's old text is saved.
     child->view()->cellCommit();
-    QString target = toQString(child->document().path());
-    const QFileInfo existing(target);
-    // A new document's path is only the AppName text, proposed as a bare file name: a
-    // file of that name in whatever folder is current is never saved over unasked.
-    if (askName || !child->document().hasFile() || !existing.isFile() || !existing.isWritable()) {
-        QString proposed = child->document().hasFile() ? target : existing.fileName();
-        if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty()) {
-            proposed += QStringLiteral(".dat");
-        }
-        target = context_.files.saveFileName(this, proposed, kDocumentFilter);
+    const CProgramDoc& document = child->document();
+    QString target = toQString(document.path());
+    if (saveAsksName(document, askName)) {
+        target = context_.files.saveFileName(this, toQString(proposedSaveName(document)),
+                                             kDocumentFilter);
         if (target.isEmpty()) {
             return false;
         }
-        if (QFileInfo(target).suffix().isEmpty()) {
-            target += QStringLiteral(".dat");
-        }
+        target = toQString(withDocumentSuffix(toStdString(target)));
     }
-    child->view()->gridCommit();
-    const FileWriteResult written =
-        child->document().save(QFileInfo(target).absoluteFilePath().toStdString());
-    if (!written) {
-        context_.messages.show(this, toQString(written.error));
+    const DocumentSaveResult saved =
+        child->session().save(QFileInfo(target).absoluteFilePath().toStdString());
+    if (!saved) {
+        context_.messages.show(this, toQString(saved.written.error));
         return false;
     }
     recentFiles_->add(toQString(child->document().path()));

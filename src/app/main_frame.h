@@ -14,8 +14,8 @@
 #include "app/command_router.h"
 #include "app/program_view.h"
 #include "link/program_port.h"
-#include "model/program_doc.h"
 #include "res/resource_set.h"
+#include "session/document_session.h"
 
 class QLabel;
 class QMdiArea;
@@ -110,7 +110,7 @@ class CMainFrame : public QMainWindow {
     void createNavigationBar(QWidget* dockingArea);
     void createShortcuts();
     void connectCommands();
-    CChildFrame* addChild(std::unique_ptr<CProgramDoc> document);
+    CChildFrame* addChild(std::unique_ptr<DocumentSession> session);
     void updateMenus();
     void onTreeSelectionChanged();
     void showChannelInformation();

@@ -17,41 +17,22 @@
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 #include "app/startup_wnd.h"
-#include "model/model_table.h"
 #include "platform/code_page_text.h"
 #include "base/plain_name.h"
 #include "platform/settings_store.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/product_persistence.h"
 
 namespace kw::app {
 namespace {
 
 constexpr std::string_view kSetup = "Setup";
 constexpr std::string_view kChinese = "Chinese";
-constexpr std::uint8_t kErasedByte = 0xFF;
 
 constexpr int kEditMenu = 1;
 constexpr int kSetupMenu = 3;
 constexpr int kEditSeparatorPosition = 4;
-
-bool isZeroBand(const BandBytes& band) {
-    return std::ranges::all_of(band, [](std::uint8_t b) { return b == 0; });
-}
-
-bool isModelType(std::uint8_t type) {
-    return modelIndexOfType(type).has_value();
-}
-
-// A band left unstored on the first run is that of the stored model, not always the
-// first model's, so a document made for the second model can be saved and opened again.
-BandBytes bandOrModelBand(const BandBytes& band, std::uint8_t type) {
-    const auto index = modelIndexOfType(type);
-    if (!isZeroBand(band) || !index) {
-        return band;
-    }
-    return encodeBand(kRadioModels[static_cast<std::size_t>(*index)].band);
-}
 
 // The decimal number at the start of `text`, 0 when there is none.
 int leadingInteger(std::string_view text) {
@@ -131,15 +112,7 @@ bool CProgramApp::initInstance() {
 }
 
 void CProgramApp::restoreProduct() {
-    const SettingsStore settings(settingsPath());
-    if (const auto field = settings.read(settings::kField)) {
-        const bool erased =
-            std::ranges::all_of(*field, [](std::uint8_t b) { return b == kErasedByte; });
-        product_.storedBand = erased ? BandBytes{} : *field;
-    }
-    const auto type = settings.read(settings::kType);
-    product_.storedModelType = type ? static_cast<std::uint8_t>(*type & 0xFF) : 1;
-    product_.storedBand = bandOrModelBand(product_.storedBand, product_.storedModelType);
+    product_ = restoreProductState(SettingsStore(settingsPath()));
 }
 
 void CProgramApp::showSplash() {
@@ -172,14 +145,8 @@ void CProgramApp::applyMenuDeletions() {
 
 void CProgramApp::exitInstance() {
     appName_ = profile_.get(kSetup, "AppName");
-    const SettingsStore settings(settingsPath());
-    if (!isModelType(product_.storedModelType)) {
-        product_.storedModelType = 1;
-    }
-    product_.storedBand = bandOrModelBand(product_.storedBand, product_.storedModelType);
     // The end of the run has no one left to tell; a failed write leaves the old values.
-    (void)settings.write(settings::kField, product_.storedBand);
-    (void)settings.write(settings::kType, product_.storedModelType);
+    (void)storeProductState(product_, SettingsStore(settingsPath()));
 }
 
 void CProgramApp::fileNew() {

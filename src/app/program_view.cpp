@@ -47,20 +47,17 @@ QSize scaled(const QSize& size, float factor) {
 
 }  // namespace
 
-CProgramView::CProgramView(CProgramDoc& document, ViewContext& context, QWidget* parent)
-    : QWidget(parent),
-      document_(document),
-      context_(context),
-      channels_(context.language),
-      editors_(context.language) {
+CProgramView::CProgramView(DocumentSession& session, ViewContext& context, QWidget* parent)
+    : QWidget(parent), session_(session), context_(context) {
     setAutoFillBackground(true);
     setFont(formFont());
     const DialogUnitBase base = dialogUnitBase(font());
     formSize_ = toPixels(kForm, base).size();
     resize(formSize_);
-    grid_ = new CMSFlexGrid(channels_, gridFont(), this);
+    grid_ = new CMSFlexGrid(session_.grid(), gridFont(), this);
     grid_->setGeometry(toPixels(kGridPlace, base));
-    widgets_ = std::make_unique<InPlaceEditorWidgets>(editors_, font(), grid_->viewport(), grid_);
+    widgets_ = std::make_unique<InPlaceEditorWidgets>(session_.editors(), font(), grid_->viewport(),
+                                                      grid_);
     grid_->verticalHeader()->setDefaultSectionSize(widgets_->height());
     setUpGrid();
 
@@ -69,7 +66,7 @@ CProgramView::CProgramView(CProgramDoc& document, ViewContext& context, QWidget*
     connect(grid_, &CMSFlexGrid::mouseDown, this, &CProgramView::onMouseDown);
     connect(grid_, &CMSFlexGrid::scrolled, this, &CProgramView::onScrolled);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this] { widgets_->moveOver(channels_.current().column, grid_->cellRect()); });
+            [this] { widgets_->moveOver(session_.grid().current().column, grid_->cellRect()); });
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
     for (QWidget* widget : widgets_->all()) {
@@ -132,19 +129,17 @@ void CProgramView::scaleBy(float factor) {
 }
 
 void CProgramView::activate() {
-    context_.product.deriveFrom(document_.image());
+    context_.product.deriveFrom(session_.image());
 }
 
 void CProgramView::refill() {
-    channels_.refill(document_.image(), context_.product);
-    // An editor left open would carry its old text into the new channels.
-    editors_.hideAll();
+    session_.refill();
     widgets_->followState();
     grid_->allChanged();
 }
 
 void CProgramView::gridCommit() {
-    channels_.commit(document_.image(), context_.product);
+    session_.gridCommit();
 }
 
 void CProgramView::cellCommit() {
@@ -152,8 +147,8 @@ void CProgramView::cellCommit() {
 }
 
 CellCommitOutcome CProgramView::commitCurrentCell() {
-    const int row = channels_.current().row;
-    CellCommitOutcome outcome = editors_.commitCell(channels_, context_.product);
+    const int row = session_.grid().current().row;
+    CellCommitOutcome outcome = session_.commitCell();
     report(outcome, row);
     return outcome;
 }
@@ -171,7 +166,7 @@ void CProgramView::report(const CellCommitOutcome& outcome, int row) {
         outcome.message ? toQString(messageText(MessageId::Caution, context_.language)) : QString();
     context_.messages.show(this, toQString(rejectionText(outcome, context_.language)),
                            MessageBoxes::Buttons::Ok, QMessageBox::Warning, caption);
-    if (QWidget* editor = widgets_->widget(channels_.current().column); editor->isVisible()) {
+    if (QWidget* editor = widgets_->widget(session_.grid().current().column); editor->isVisible()) {
         editor->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -190,31 +185,31 @@ void CProgramView::onEnterCell() {
 void CProgramView::onMouseDown() {
     // A click shows the editor again once a scroll has hidden it; an editor still open
     // (a refused value) keeps what was typed.
-    if (!editors_.forColumn(channels_.current().column).visible()) {
+    if (!session_.editors().forColumn(session_.grid().current().column).visible()) {
         showEditor();
     }
 }
 
 void CProgramView::onScrolled() {
-    editors_.hideAll();
+    session_.editors().hideAll();
     widgets_->followState();
     grid_->viewport()->update();
 }
 
 void CProgramView::showEditor() {
-    editors_.showEditor(channels_);
+    session_.editors().showEditor(session_.grid());
     widgets_->followState();
-    widgets_->showOver(channels_.current().column, grid_->cellRect());
+    widgets_->showOver(session_.grid().current().column, grid_->cellRect());
     grid_->viewport()->update();
 }
 
 void CProgramView::requestHelp(int controlId) {
-    context_.help.showContext(helpContext(controlId, channels_.current().column), window());
+    context_.help.showContext(helpContext(controlId, session_.grid().current().column), window());
 }
 
 bool CProgramView::enterInFrequencyEditor() {
-    const int row = channels_.current().row;
-    const EnterOutcome outcome = editors_.commitCellByEnter(channels_, context_.product);
+    const int row = session_.grid().current().row;
+    const EnterOutcome outcome = session_.commitCellByEnter();
     report(outcome.commit, row);
     if (!outcome.keyToEditor) {
         grid_->setFocus(Qt::OtherFocusReason);
@@ -225,7 +220,7 @@ bool CProgramView::enterInFrequencyEditor() {
 
 void CProgramView::enterInOtherEditor() {
     cellCommit();
-    if (!editors_.forColumn(channels_.current().column).visible()) {
+    if (!session_.editors().forColumn(session_.grid().current().column).visible()) {
         grid_->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -239,7 +234,7 @@ bool CProgramView::editorKey(QObject* editor, QKeyEvent* event) {
     const EditorKey key = editorKeyOf(*event);
     const EditorKind kind =
         widgets_->isEditBox(editor) ? EditorKind::EditBox : EditorKind::DropDownList;
-    if (const auto target = cellAfterKey(channels_.current(), key, kind)) {
+    if (const auto target = cellAfterKey(session_.grid().current(), key, kind)) {
         grid_->moveCurrentCell(*target);
         return true;
     }
@@ -278,7 +273,7 @@ bool CProgramView::gridKey(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && text.front().isPrint()) {
         showEditor();
-        QApplication::sendEvent(widgets_->widget(channels_.current().column), event);
+        QApplication::sendEvent(widgets_->widget(session_.grid().current().column), event);
         return true;
     }
     return false;

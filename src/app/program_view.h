@@ -1,17 +1,16 @@
 #pragma once
 // CProgramView: the "Channel Information" view of a document: a form holding the channel
-// grid, with the in-place editors laid over its current cell. The grid's texts are the
-// working copy of the channels; the document's image follows at the grid commit.
+// grid, with the in-place editors laid over its current cell. It shows the grid and editors
+// of the document's session, whose texts are the working copy of the channels; the
+// document's image follows at the grid commit.
 
 #include <QWidget>
 #include <memory>
 
-#include "channels/channel_editors.h"
-#include "channels/channel_grid.h"
 #include "channels/screen_scaling.h"
 #include "link/transfer_commands.h"
-#include "model/program_doc.h"
 #include "res/dialog_rect.h"
+#include "session/document_session.h"
 
 class QKeyEvent;
 
@@ -37,13 +36,13 @@ class CProgramView : public QWidget, public GridSync {
     static constexpr DialogRect kForm{0, 0, 472, 243};
     static constexpr DialogRect kGridPlace{1, 5, 467, 221};
 
-    CProgramView(CProgramDoc& document, ViewContext& context, QWidget* parent);
+    CProgramView(DocumentSession& session, ViewContext& context, QWidget* parent);
     ~CProgramView() override;
 
-    CProgramDoc& document() { return document_; }
+    CProgramDoc& document() { return session_.document(); }
     CMSFlexGrid* grid() const { return grid_; }
-    const ChannelGrid& channels() const { return channels_; }
-    const ChannelEditors& editors() const { return editors_; }
+    const ChannelGrid& channels() const { return session_.grid(); }
+    const ChannelEditors& editors() const { return session_.editors(); }
     QWidget* editorWidget(int column) const;
 
     // Once the view's window is in place: fits the frame to the form, scales for a large
@@ -84,10 +83,8 @@ class CProgramView : public QWidget, public GridSync {
     void requestHelp(int controlId);
     void scaleBy(float factor);
 
-    CProgramDoc& document_;
+    DocumentSession& session_;
     ViewContext& context_;
-    ChannelGrid channels_;
-    ChannelEditors editors_;
     ScreenScaling scaling_;
     QSize formSize_;
     CMSFlexGrid* grid_;

@@ -12,6 +12,7 @@
 // 0-129, the settings area 0x0C30-0x0FFF takes 16 bytes from each of rows 195-255.
 // docs/memory-map.md describes every block.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,6 +21,10 @@ namespace kw {
 inline constexpr std::size_t kImageSize = 6144;
 inline constexpr std::size_t kRowSize = 24;
 inline constexpr int kRowCount = 256;
+
+constexpr std::size_t rowOffset(int row) {
+    return static_cast<std::size_t>(row) * kRowSize;
+}
 
 // Channel records: 128 channels plus "Fr"; record 129 travels with them.
 inline constexpr int kChannelCount = 128;
@@ -67,6 +72,24 @@ inline constexpr std::size_t kPriorityChannel = kMoreOptionBytes + 1;
 inline constexpr std::size_t kMskOptions = kMoreOptionBytes + 3;  // MSK type, invert, reset
 }  // namespace option
 
+// The bits of the option bytes that no setting edits, as a factory radio holds them; a
+// new document takes them, and each setting's own field from the feature table.
+inline constexpr std::array<std::uint8_t, kOptionBytesSize> kOptionBytesOtherBits{
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x78};
+inline constexpr std::array<std::uint8_t, kMoreOptionBytesSize> kMoreOptionBytesOtherBits{
+    0x7C, 0x00, 0xFF, 0x00};
+
+// Settings bytes this program never edits; a new document gives them a factory radio's
+// values, written with the defaults below.
+namespace opaque {
+inline constexpr std::size_t kAfterOptionBytes = kOptionBytes + kOptionBytesSize;
+inline constexpr std::size_t kAfterOptionBytesSize = 2;
+inline constexpr std::size_t kRow203Settings = rowOffset(203);
+inline constexpr std::size_t kRow203SettingsSize = 6;
+inline constexpr std::size_t kRow204LastSetting = rowOffset(204) + kSettingsBytesPerRow - 1;
+inline constexpr std::size_t kRow205LastSetting = rowOffset(205) + kSettingsBytesPerRow - 1;
+}  // namespace opaque
+
 // 2-Tone tables: written with defaults for a new document, otherwise opaque.
 inline constexpr std::size_t kTwoToneEncodeTable = 0x1500;
 inline constexpr int kTwoToneEncodeEntries = 32;
@@ -74,6 +97,10 @@ inline constexpr std::size_t kTwoToneEncodeEntrySize = 4;
 inline constexpr std::size_t kTwoToneDecodeTable = 0x15C0;
 inline constexpr int kTwoToneDecodeEntries = 8;
 inline constexpr std::size_t kTwoToneDecodeEntrySize = 8;
+
+// Tone timing bytes after the 2-Tone tables: written with defaults for a new document.
+inline constexpr std::size_t kToneTimingBytes = 0x1620;
+inline constexpr std::size_t kToneTimingBytesSize = 8;
 
 // Product block: model type and band limits, rebuilt at every grid commit.
 inline constexpr std::size_t kProductBlock = 0x17B8;
@@ -90,8 +117,10 @@ inline constexpr std::size_t kPasswordSize = 6;
 inline constexpr std::size_t kBandBytes = 0x17E8;
 inline constexpr std::size_t kBandBytesSize = 6;
 
-inline constexpr std::uint8_t kEmptyByte = 0xFF;
+// Bytes after the band bytes, written with defaults for a new document.
+inline constexpr std::size_t kTrailerBytes = kBandBytes + kBandBytesSize;
+inline constexpr std::size_t kTrailerBytesSize = 4;
 
-constexpr std::size_t rowOffset(int row) { return static_cast<std::size_t>(row) * kRowSize; }
+inline constexpr std::uint8_t kEmptyByte = 0xFF;
 
 }  // namespace kw

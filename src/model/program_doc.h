@@ -2,7 +2,6 @@
 // CProgramDoc's data side: the radio image a document owns, its path and its title.
 
 #include <string>
-#include <string_view>
 
 #include "model/document_file.h"
 #include "model/product_state.h"
@@ -29,9 +28,9 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
-    // The factory image of a new document. `appName` is the Setup/AppName text, which
-    // becomes the path a first save proposes. Normalises an erased stored band.
-    void onNewDocument(ProductState& product, std::string_view appName, Language language);
+    // A new document, whose image the caller fills: no file, unmodified, and
+    // `proposedName` as the path a first save proposes.
+    void startNew(std::string title, std::string proposedName);
 
     // Replaces the image only when the file passes the open check.
     DocumentLoadResult open(const std::string& path, Language language);
@@ -45,8 +44,5 @@ private:
     bool modified_ = false;
     bool hasFile_ = false;
 };
-
-// Steps 2-9 of a new document: the image a radio has when nothing is programmed.
-void fillNewDocumentImage(RadioImage& image, ProductState& product);
 
 }  // namespace kw

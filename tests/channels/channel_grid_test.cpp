@@ -4,7 +4,7 @@
 
 #include "channels/channel_grid.h"
 #include "channels/frequency_codec.h"
-#include "model/program_doc.h"
+#include "session/new_document.h"
 #include "support/bytes.h"
 
 namespace kw {

@@ -6,6 +6,7 @@
 
 #include "features/feature_settings.h"
 #include "model/program_doc.h"
+#include "session/new_document.h"
 
 namespace kw {
 namespace {
@@ -128,7 +129,7 @@ TEST(FeatureSettings, NoTwoSettingsShareABitAndEveryValueFitsItsField) {
 TEST(FeatureSettings, NewDocumentValuesAreWhatANewDocumentHolds) {
     CProgramDoc document;
     ProductState product;
-    document.onNewDocument(product, {}, Language::English);
+    startNewDocument(document, product, {}, Language::English);
     const RadioImage& image = document.image();
     for (const FeatureSetting& s : featureSettings()) {
         if (s.control == FeatureControl::PasswordEdit) {

@@ -5,6 +5,7 @@
 
 #include "features/optional_features.h"
 #include "model/program_doc.h"
+#include "session/new_document.h"
 #include "support/bytes.h"
 
 namespace kw {
@@ -16,7 +17,7 @@ using test::hex;
 RadioImage newImage() {
     CProgramDoc document;
     ProductState product;
-    document.onNewDocument(product, {}, Language::English);
+    startNewDocument(document, product, {}, Language::English);
     return document.image();
 }
 

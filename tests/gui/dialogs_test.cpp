@@ -15,6 +15,7 @@
 #include "model/model_table.h"
 #include "model/program_doc.h"
 #include "res/command_ids.h"
+#include "session/new_document.h"
 
 namespace kw::test {
 namespace {
@@ -27,7 +28,7 @@ const ResourceSet& english() {
 struct Document {
     Document() {
         product.storedBand = {0x13, 0x17, 0x64, 0x13, 0x17, 0x64};
-        doc.onNewDocument(product, "KWTest", Language::English);
+        startNewDocument(doc, product, "KWTest", Language::English);
         for (const int record : {0, 128}) {
             auto row = channelRecord(doc.image(), record);
             const std::array<std::uint8_t, 12> used{0x00, 0x25, 0x51, 0x14, 0x00, 0x25,

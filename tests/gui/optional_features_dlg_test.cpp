@@ -19,6 +19,7 @@
 #include "gui_support.h"
 #include "model/program_doc.h"
 #include "res/command_ids.h"
+#include "session/new_document.h"
 
 namespace kw::test {
 namespace {
@@ -26,7 +27,7 @@ namespace {
 using app::COptionalFeaturesDlg;
 
 struct NewDocument {
-    NewDocument() { doc.onNewDocument(product, "KWTest", Language::English); }
+    NewDocument() { startNewDocument(doc, product, "KWTest", Language::English); }
     ProductState product;
     CProgramDoc doc;
 };

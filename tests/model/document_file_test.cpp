@@ -6,6 +6,7 @@
 
 #include "model/document_file.h"
 #include "model/program_doc.h"
+#include "session/new_document.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 
@@ -164,14 +165,14 @@ TEST(ProgramDoc, OnlyAnOpenOrASaveGivesTheDocumentAFile) {
     test::TempDir dir;
     ProductState product;
     CProgramDoc document;
-    document.onNewDocument(product, "Dealer", Language::English);
+    document.startNew("Channel Information", "Dealer");
     EXPECT_FALSE(document.hasFile());
     test::writeFile(dir.file("short.dat"), "abc");
     EXPECT_FALSE(document.open(dir.file("short.dat"), Language::English));
     EXPECT_FALSE(document.hasFile());
     ASSERT_TRUE(document.save(dir.file("saved.dat")));
     EXPECT_TRUE(document.hasFile());
-    document.onNewDocument(product, "Dealer", Language::English);
+    document.startNew("Channel Information", "Dealer");
     EXPECT_FALSE(document.hasFile());
 }
 

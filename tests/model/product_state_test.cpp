@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/product_info_rules.h"
-#include "model/program_doc.h"
+#include "session/new_document.h"
 #include "support/bytes.h"
 
 namespace kw {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/program_doc.h"
+#include "session/new_document.h"
 #include "support/bytes.h"
 
 namespace kw {
@@ -17,7 +18,7 @@ std::string bytesAt(const RadioImage& image, std::size_t offset, std::size_t cou
 
 RadioImage newImage(ProductState product = {}) {
     CProgramDoc document;
-    document.onNewDocument(product, "Demo", Language::English);
+    startNewDocument(document, product, "Demo", Language::English);
     return document.image();
 }
 
@@ -28,14 +29,14 @@ struct FactoryBlock {
 
 // What a radio holds when nothing is programmed, outside the 2-Tone tables.
 const FactoryBlock kFactoryBlocks[] = {
-        {0x1260, "01 04 00 00 00 BE 13 7A 00 00"},
-        {0x12A8, "FD 00 FF 01"},
-        {0x1308, "00 04 00 00 FF 01"},
-        {0x132F, "41"},
-        {0x1347, "00"},
-        {0x1620, "05 05 0A 00 14 00 02 00"},
-        {0x17B8, "01 01 01 00 88 00 AE 00 E0 01 08 02 00 00 00 00"},
-        {0x17E8, "00 00 00 00 00 00 29 27 22 1E"},
+    {0x1260, "01 04 00 00 00 BE 13 7A 00 00"},
+    {0x12A8, "FD 00 FF 01"},
+    {0x1308, "00 04 00 00 FF 01"},
+    {0x132F, "41"},
+    {0x1347, "00"},
+    {0x1620, "05 05 0A 00 14 00 02 00"},
+    {0x17B8, "01 01 01 00 88 00 AE 00 E0 01 08 02 00 00 00 00"},
+    {0x17E8, "00 00 00 00 00 00 29 27 22 1E"},
 };
 
 TEST(NewDocument, SettingsRowsHoldTheFactoryBytes) {
@@ -98,7 +99,7 @@ TEST(NewDocument, StoredModelAndBandAreTaken) {
         const auto band = bytes(c.storedBand);
         std::copy(band.begin(), band.end(), product.storedBand.begin());
         CProgramDoc document;
-        document.onNewDocument(product, "", Language::English);
+        startNewDocument(document, product, "", Language::English);
         EXPECT_EQ(bytesAt(document.image(), 0x17B9, 1), c.modelByte);
         EXPECT_EQ(bytesAt(document.image(), 0x17E8, 6), c.bandBytes);
         EXPECT_EQ(hex(product.storedBand), c.bandBytes) << "the erased band is normalised";
@@ -108,11 +109,11 @@ TEST(NewDocument, StoredModelAndBandAreTaken) {
 TEST(NewDocument, TitleAndPath) {
     ProductState product;
     CProgramDoc english;
-    english.onNewDocument(product, "Dealer", Language::English);
+    startNewDocument(english, product, "Dealer", Language::English);
     EXPECT_EQ(english.title(), "Channel Information");
     EXPECT_EQ(english.path(), "Dealer");
     CProgramDoc chinese;
-    chinese.onNewDocument(product, "", Language::Chinese);
+    startNewDocument(chinese, product, "", Language::Chinese);
     EXPECT_EQ(chinese.title(), "信道信息");
     EXPECT_EQ(chinese.path(), "");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/product_persistence.h"
+#include "session/product_persistence.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 
@@ -9,6 +9,7 @@ namespace {
 
 using test::hex;
 
+// A band the settings lack is the stored model's band, as a first run needs it.
 TEST(ProductPersistence, RestoresWithTheStartUpDefaults) {
     struct Case {
         const char* name;
@@ -18,11 +19,14 @@ TEST(ProductPersistence, RestoresWithTheStartUpDefaults) {
         std::uint8_t modelType;
     };
     const Case cases[] = {
-        {"nothing stored", std::nullopt, std::nullopt, "00 00 00 00 00 00", 1},
-        {"erased band", BandBytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 2, "00 00 00 00 00 00", 2},
+        {"nothing stored", std::nullopt, std::nullopt, "13 17 64 13 17 64", 1},
+        {"erased band", BandBytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 2, "40 52 00 40 52 00", 2},
+        {"zero band", BandBytes{}, 1, "13 17 64 13 17 64", 1},
         {"UHF", BandBytes{0x40, 0x52, 0x00, 0x40, 0x52, 0x00}, 2, "40 52 00 40 52 00", 2},
-        {"type 3 kept", std::nullopt, 3, "00 00 00 00 00 00", 3},
-        {"low byte only", std::nullopt, 0x0102, "00 00 00 00 00 00", 2},
+        {"VHF band, UHF model", BandBytes{0x13, 0x17, 0x64, 0x13, 0x17, 0x64}, 2,
+         "13 17 64 13 17 64", 2},
+        {"type 3 kept, no band", std::nullopt, 3, "00 00 00 00 00 00", 3},
+        {"low byte only", std::nullopt, 0x0102, "40 52 00 40 52 00", 2},
     };
     for (const Case& c : cases) {
         test::TempDir dir;
@@ -50,6 +54,8 @@ TEST(ProductPersistence, StoresAModelAndABandAlways) {
     const Case cases[] = {
         {0, BandBytes{}, 1, "13 17 64 13 17 64"},
         {3, BandBytes{}, 1, "13 17 64 13 17 64"},
+        {2, BandBytes{}, 2, "40 52 00 40 52 00"},
+        {3, BandBytes{0x40, 0x52, 0x00, 0x40, 0x52, 0x00}, 1, "40 52 00 40 52 00"},
         {2, BandBytes{0x40, 0x52, 0x00, 0x40, 0x52, 0x00}, 2, "40 52 00 40 52 00"},
     };
     for (const Case& c : cases) {
