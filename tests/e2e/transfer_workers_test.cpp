@@ -7,6 +7,7 @@
 #include "link/posix_serial_port.h"
 #include "model/model_table.h"
 #include "model/program_doc.h"
+#include "session/new_document.h"
 #include "session/transfer_worker.h"
 #include "support/recording_shell.h"
 #include "support/shell_queue.h"
