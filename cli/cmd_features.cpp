@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "document_io.h"
+#include "document_lock.h"
 #include "exit_status.h"
 #include "features/optional_features.h"
 #include "features/password_text.h"
@@ -111,6 +112,10 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
         return kBadInput;
     }
     const std::string& path = arguments.positionals()[0];
+    std::optional<FileLock> lock;
+    if (arguments.has("set") && !(lock = lockForChange(path, context))) {
+        return kBadInput;
+    }
     auto document = openDocument(path, context);
     if (!document) {
         return kBadInput;

@@ -4,6 +4,7 @@
 #include "cell_refusal.h"
 #include "commands.h"
 #include "document_io.h"
+#include "document_lock.h"
 #include "exit_status.h"
 #include "language_option.h"
 
@@ -65,6 +66,10 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         assignments.push_back({*cell, words[i].substr(0, equals), words[i].substr(equals + 1)});
     }
     const std::string& path = words[0];
+    const auto lock = lockForChange(path, context);
+    if (!lock) {
+        return kBadInput;
+    }
     auto view = openDocument(path, context, *language);
     if (!view) {
         return kBadInput;
