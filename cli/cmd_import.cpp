@@ -47,6 +47,9 @@ int runImport(const Arguments& arguments, CommandContext& context) {
         case CsvImportStatus::Imported:
             break;
     }
+    for (const ChangedValue& change : imported.changes) {
+        context.err << changedValueWarning(change) << '\n';
+    }
     return saveDocument(*view, path, context) ? kDone : kBadInput;
 }
 

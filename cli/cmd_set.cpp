@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -45,6 +46,24 @@ struct Assignment {
     std::string value;
 };
 
+// A value for another column on a row that has no Rx, neither now nor from this command.
+const Assignment* valueWithoutRx(const std::vector<Assignment>& assignments,
+                                 const ChannelGrid& grid) {
+    for (const Assignment& assignment : assignments) {
+        const int row = assignment.cell.row;
+        std::string rx = grid.text(row, kRxColumn);
+        for (const Assignment& other : assignments) {
+            if (other.cell == GridCell{row, kRxColumn}) {
+                rx = other.value;
+            }
+        }
+        if (assignment.cell.column != kRxColumn && rx.empty()) {
+            return &assignment;
+        }
+    }
+    return nullptr;
+}
+
 int runSet(const Arguments& arguments, CommandContext& context) {
     const auto language = languageOption(arguments, context);
     if (!language) {
@@ -65,6 +84,9 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         }
         assignments.push_back({*cell, words[i].substr(0, equals), words[i].substr(equals + 1)});
     }
+    // Rx first: a new channel's defaults never overwrite a value given beside its Rx.
+    std::stable_partition(assignments.begin(), assignments.end(),
+                          [](const Assignment& a) { return a.cell.column == kRxColumn; });
     const std::string& path = words[0];
     const auto lock = lockForChange(path, context);
     if (!lock) {
@@ -74,6 +96,11 @@ int runSet(const Arguments& arguments, CommandContext& context) {
     if (!view) {
         return kBadInput;
     }
+    if (const Assignment* orphan = valueWithoutRx(assignments, view->grid)) {
+        context.err << "Cell " << orphan->cellText << ": row " << rowTitle(orphan->cell.row)
+                    << " has no Rx frequency.\n";
+        return kRefused;
+    }
     for (const Assignment& assignment : assignments) {
         const CellEditResult result =
             editCell(view->grid, view->editors, assignment.cell, assignment.value, context.product);
@@ -82,6 +109,9 @@ int runSet(const Arguments& arguments, CommandContext& context) {
                         << refusalReason(result, view->editors, assignment.cell, assignment.value)
                         << '\n';
             return kRefused;
+        }
+        if (result.commit.changed) {
+            context.err << changedValueWarning(*result.commit.changed) << '\n';
         }
     }
     return saveDocument(*view, path, context) ? kDone : kBadInput;

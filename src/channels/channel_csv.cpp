@@ -81,6 +81,9 @@ CsvImportResult importChannelsCsv(std::string_view text, ChannelGrid& grid, Chan
                 result.value = value;
                 return result;
             }
+            if (result.edit.commit.changed) {
+                result.changes.push_back(*result.edit.commit.changed);
+            }
         }
     }
     grid = std::move(importedGrid);

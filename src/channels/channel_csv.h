@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "channels/cell_edit.h"
 #include "channels/channel_editors.h"
@@ -25,6 +26,7 @@ struct [[nodiscard]] CsvImportResult {
     GridCell cell;
     std::string value;
     CellEditResult edit;
+    std::vector<ChangedValue> changes;  // values the rules stored other than given
 
     explicit operator bool() const { return status == CsvImportStatus::Imported; }
 };
