@@ -40,8 +40,9 @@ int runImport(const Arguments& arguments, CommandContext& context) {
             context.err << "Cannot import \"" << csvPath << "\": row "
                         << rowTitle(imported.cell.row) << ", column " << imported.cell.column
                         << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
-                        << refusalReason(imported.edit, view->editors, imported.cell,
-                                         imported.value)
+                        << (imported.error.empty() ? refusalReason(imported.edit, view->editors,
+                                                                   imported.cell, imported.value)
+                                                   : imported.error)
                         << '\n';
             return kRefused;
         case CsvImportStatus::Imported:

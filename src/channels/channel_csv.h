@@ -17,7 +17,8 @@ namespace kw {
 enum class CsvImportStatus {
     Imported,
     Malformed,  // not CSV, or not the channel table's shape; `error` says why
-    Rejected,   // a cell the editing rules refuse; `cell`, `value` and `edit` say which
+    Rejected,   // a cell the editing rules refuse; `cell`, `value` and `edit` say which,
+                // or `error` for a value in a row that has no Rx frequency
 };
 
 struct [[nodiscard]] CsvImportResult {
@@ -33,7 +34,8 @@ struct [[nodiscard]] CsvImportResult {
 
 // Every cell whose text differs from the grid's goes in as a user would put it in
 // (editCell), row by row, left to right; a cell that already holds the text is left
-// alone. The grid changes only when every cell is accepted.
+// alone. A value for a row left without an Rx frequency is refused, as it could not be
+// stored. The grid changes only when every cell is accepted.
 CsvImportResult importChannelsCsv(std::string_view text, ChannelGrid& grid, ChannelEditors& editors,
                                   const ProductState& product);
 

@@ -196,6 +196,8 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
     std::string rasterRow2 = text;
     const std::size_t row2 = text.find("\r\n", text.find("\r\n") + 2) + 2;
     rasterRow2.replace(row2, std::string_view(",,,,,,,,").size(), "145.003,,,,,,,,");
+    std::string nameWithoutRx = text;
+    nameWithoutRx.replace(row2, std::string_view(",,,,,,,,").size(), ",,,,ABC,,,,");
     struct Case {
         std::string csv;
         int status;
@@ -205,6 +207,7 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
         {rasterRow2, 1,
          ": row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
          "step value(6.25K/5k).\n"},
+        {nameWithoutRx, 1, ": row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
         {text.substr(0, text.size() - 10), 2, ": The file has 128 channel rows"},
         {"\"unclosed", 2, ": Line 1 is not valid CSV: a quoted field is not closed."},
     };
