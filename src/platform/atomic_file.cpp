@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/file_type.h"
@@ -152,18 +153,27 @@ std::span<const std::uint8_t> bytesOf(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
+// Why a save could not take `target`; nothing when it can.
+std::optional<FileWriteResult> refusalOf(const std::string& path, const SaveTarget& target) {
+    switch (target.kind) {
+        case SaveTargetKind::Refused:
+            return FileWriteResult{false, target.error};
+        case SaveTargetKind::Stream:
+            return FileWriteResult{
+                false, notRegularFileText(path, target.mode) + " It was left as it is."};
+        case SaveTargetKind::Missing:
+        case SaveTargetKind::Regular:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 FileWriteResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
     const SaveTarget target = resolveSaveTarget(path);
-    switch (target.kind) {
-        case SaveTargetKind::Refused:
-            return {false, target.error};
-        case SaveTargetKind::Stream:
-            return {false, notRegularFileText(path, target.mode) + " It was left as it is."};
-        case SaveTargetKind::Missing:
-        case SaveTargetKind::Regular:
-            break;
+    if (auto refusal = refusalOf(path, target)) {
+        return std::move(*refusal);
     }
     return replaceFile(path, target, bytes);
 }
@@ -173,14 +183,7 @@ FileWriteResult writeFileAtomically(const std::string& path, std::string_view te
 }
 
 FileWriteResult checkSaveTarget(const std::string& path) {
-    const SaveTarget target = resolveSaveTarget(path);
-    if (target.kind == SaveTargetKind::Refused) {
-        return {false, target.error};
-    }
-    if (target.kind == SaveTargetKind::Stream) {
-        return {false, notRegularFileText(path, target.mode) + " It was left as it is."};
-    }
-    return {true, {}};
+    return refusalOf(path, resolveSaveTarget(path)).value_or(FileWriteResult{true, {}});
 }
 
 FileWriteResult writeTextOutput(const std::string& path, std::string_view text) {
