@@ -18,6 +18,15 @@ void printUsage(std::ostream& stream) {
               "failure, 4 cancelled.\n";
 }
 
+// Output that never arrived is a failure, whatever the command itself made of its work.
+int withOutputChecked(int status, std::ostream& out, std::ostream& err) {
+    if (out.flush()) {
+        return status;
+    }
+    err << "Could not write to standard output.\n";
+    return status == kDone ? kBadInput : status;
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(std::span<const std::string> words) {
@@ -61,7 +70,7 @@ int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& 
     }
     if (words[0] == "help" || words[0] == "--help" || words[0] == "-h") {
         printUsage(out);
-        return kDone;
+        return withOutputChecked(kDone, out, err);
     }
     const ParsedCommandLine parsed = parseCommandLine(words);
     if (!parsed.arguments) {
@@ -69,7 +78,7 @@ int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& 
         return kBadInput;
     }
     CommandContext context{out, err, ProductState{}, programDirectory};
-    return parsed.command->run(*parsed.arguments, context);
+    return withOutputChecked(parsed.command->run(*parsed.arguments, context), out, err);
 }
 
 }  // namespace kw::cli

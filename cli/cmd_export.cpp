@@ -2,17 +2,26 @@
 #include "commands.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "output_target.h"
 
 namespace kw::cli {
 namespace {
 
+// "-" is standard output.
 int runExport(const Arguments& arguments, CommandContext& context) {
+    const std::string& output = arguments.positionals()[1];
+    if (isAnInput(output, arguments.positionals()[0], context)) {
+        return kBadInput;
+    }
     DocumentSession document(context.product, Language::English);
     if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
-    const FileWriteResult written =
-        writeFileAtomically(arguments.positionals()[1], channelsCsv(document.grid()));
+    if (output == "-") {
+        context.out << channelsCsv(document.grid());
+        return kDone;
+    }
+    const FileWriteResult written = writeTextOutput(output, channelsCsv(document.grid()));
     if (!written) {
         context.err << written.error << '\n';
         return kBadInput;

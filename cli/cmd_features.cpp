@@ -1,6 +1,7 @@
 #include <array>
 
 #include "commands.h"
+#include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "features/optional_features.h"
@@ -111,6 +112,10 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
         return kBadInput;
     }
     const std::string& path = arguments.positionals()[0];
+    std::optional<FileLock> lock;
+    if (arguments.has("set") && !(lock = lockForChange(path, context))) {
+        return kBadInput;
+    }
     DocumentSession document(context.product, Language::English);
     if (!openDocument(document, path, context)) {
         return kBadInput;

@@ -1,8 +1,10 @@
 #include "cell_refusal.h"
 #include "channels/channel_csv.h"
 #include "commands.h"
+#include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "output_target.h"
 
 namespace kw::cli {
 namespace {
@@ -12,6 +14,13 @@ constexpr std::size_t kLargestCsv = 1u << 20;  // far above 129 rows of nine cel
 int runImport(const Arguments& arguments, CommandContext& context) {
     const std::string& path = arguments.positionals()[0];
     const std::string& csvPath = arguments.positionals()[1];
+    if (isAnInput(path, csvPath, context)) {
+        return kBadInput;
+    }
+    const auto lock = lockForChange(path, context);
+    if (!lock) {
+        return kBadInput;
+    }
     std::string csv;
     if (const FileReadResult read = readWholeFile(csvPath, csv, kLargestCsv); !read) {
         context.err << read.error << '\n';
@@ -31,12 +40,16 @@ int runImport(const Arguments& arguments, CommandContext& context) {
             context.err << "Cannot import \"" << csvPath << "\": row "
                         << rowTitle(imported.cell.row) << ", column " << imported.cell.column
                         << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
-                        << refusalReason(imported.edit, document.editors(), imported.cell,
-                                         imported.value)
+                        << (imported.error.empty() ? refusalReason(imported.edit, document.editors(),
+                                                                   imported.cell, imported.value)
+                                                   : imported.error)
                         << '\n';
             return kRefused;
         case CsvImportStatus::Imported:
             break;
+    }
+    for (const ChangedValue& change : imported.changes) {
+        context.err << changedValueWarning(change) << '\n';
     }
     return saveDocument(document, path, context) ? kDone : kBadInput;
 }

@@ -1,21 +1,34 @@
 #include <array>
 
 #include "commands.h"
+#include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "model/model_table.h"
 #include "model/product_info_rules.h"
+#include "output_target.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 1> kOptions{{{"model"}}};
+constexpr std::array<Option, 2> kOptions{{{"model"}, kForceOption}};
 
 int runNew(const Arguments& arguments, CommandContext& context) {
     const std::string modelText = arguments.value("model", kRadioModels[0].text);
     const auto model = modelIndexOfText(modelText);
     if (!model) {
         context.err << "Unknown model \"" << modelText << "\"; choose KW-217V or KW-217U.\n";
+        return kRefused;
+    }
+    const std::string& path = arguments.positionals()[0];
+    if (cannotSaveTo(path, context)) {
+        return kBadInput;
+    }
+    const auto lock = lockForChange(path, context);
+    if (!lock) {
+        return kBadInput;
+    }
+    if (wouldReplaceUnforced(path, arguments, context)) {
         return kRefused;
     }
     // Choose the model as the Product Information dialog would, then save as a save does.
@@ -25,11 +38,12 @@ int runNew(const Arguments& arguments, CommandContext& context) {
     dialog.select(*model);
     (void)dialog.accept(context.product, document.image());
     document.refill();
-    return saveDocument(document, arguments.positionals()[0], context) ? kDone : kBadInput;
+    return saveDocument(document, path, context) ? kDone : kBadInput;
 }
 
 }  // namespace
 
-const Command kNewCommand{"new", "FILE [--model KW-217V|KW-217U]", kOptions, 1, 1, runNew};
+const Command kNewCommand{"new", "FILE [--model KW-217V|KW-217U] [--force]", kOptions, 1, 1,
+                          runNew};
 
 }  // namespace kw::cli

@@ -1,7 +1,9 @@
 #include <array>
 
 #include "commands.h"
+#include "document_lock.h"
 #include "exit_status.h"
+#include "profile/profile_entry_rules.h"
 #include "profile/profile_file.h"
 
 namespace kw::cli {
@@ -41,6 +43,15 @@ int runGet(const std::vector<std::string>& words, const std::string& path,
 
 int runSet(const std::vector<std::string>& words, const std::string& path, bool backup,
            CommandContext& context) {
+    if (const auto reason = unreadableEntryReason(words[3], words[4])) {
+        context.err << "Cannot set: " << *reason << ", so it could never be read back; \"" << path
+                    << "\" was left as it was.\n";
+        return kRefused;
+    }
+    const auto lock = lockForChange(path, context);
+    if (!lock) {
+        return kBadInput;
+    }
     CProfileFile profile;
     if (!openProfile(profile, path, backup, context)) {
         return kBadInput;

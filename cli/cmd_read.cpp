@@ -1,18 +1,34 @@
 #include <array>
 
 #include "commands.h"
+#include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "output_target.h"
+#include "base/file_stamp.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 3> kOptions{{kPortOption, {"into"}, kRetryOption}};
+constexpr std::array<Option, 4> kOptions{{kPortOption, {"into"}, kRetryOption, kForceOption}};
 
 // The radio goes into the --into document (whose password the radio must have) or a new
-// one; only a complete Read is saved, so a failure leaves no output file.
+// one; only a complete Read is saved, so a failure leaves no output file. The output is
+// checked before the radio is asked for anything.
 int runRead(const Arguments& arguments, CommandContext& context) {
+    const std::string& output = arguments.positionals()[0];
+    if (cannotSaveTo(output, context)) {
+        return kBadInput;
+    }
+    const auto lock = lockForChange(output, context);
+    if (!lock) {
+        return kBadInput;
+    }
+    const bool intoItself = arguments.has("into") && sameFile(arguments.value("into"), output);
+    if (!intoItself && wouldReplaceUnforced(output, arguments, context)) {
+        return kRefused;
+    }
     DocumentSession document(context.product, Language::English);
     if (arguments.has("into")) {
         if (!openDocument(document, arguments.value("into"), context)) {
@@ -25,12 +41,12 @@ int runRead(const Arguments& arguments, CommandContext& context) {
     if (status != kDone) {
         return status;
     }
-    return saveDocument(document, arguments.positionals()[0], context) ? kDone : kBadInput;
+    return saveDocument(document, output, context) ? kDone : kBadInput;
 }
 
 }  // namespace
 
 const Command kReadCommand{
-    "read", "--port PORT OUT.dat [--into DOC.dat] [--retry N]", kOptions, 1, 1, runRead};
+    "read", "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force]", kOptions, 1, 1, runRead};
 
 }  // namespace kw::cli

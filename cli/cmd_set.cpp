@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 
 #include "cell_refusal.h"
 #include "commands.h"
+#include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "language_option.h"
@@ -44,6 +46,24 @@ struct Assignment {
     std::string value;
 };
 
+// A value for another column on a row that has no Rx, neither now nor from this command.
+const Assignment* valueWithoutRx(const std::vector<Assignment>& assignments,
+                                 const ChannelGrid& grid) {
+    for (const Assignment& assignment : assignments) {
+        const int row = assignment.cell.row;
+        std::string rx = grid.text(row, kRxColumn);
+        for (const Assignment& other : assignments) {
+            if (other.cell == GridCell{row, kRxColumn}) {
+                rx = other.value;
+            }
+        }
+        if (assignment.cell.column != kRxColumn && rx.empty()) {
+            return &assignment;
+        }
+    }
+    return nullptr;
+}
+
 int runSet(const Arguments& arguments, CommandContext& context) {
     const auto language = languageOption(arguments, context);
     if (!language) {
@@ -64,10 +84,22 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         }
         assignments.push_back({*cell, words[i].substr(0, equals), words[i].substr(equals + 1)});
     }
+    // Rx first: a new channel's defaults never overwrite a value given beside its Rx.
+    std::stable_partition(assignments.begin(), assignments.end(),
+                          [](const Assignment& a) { return a.cell.column == kRxColumn; });
     const std::string& path = words[0];
+    const auto lock = lockForChange(path, context);
+    if (!lock) {
+        return kBadInput;
+    }
     DocumentSession document(context.product, *language);
     if (!openDocument(document, path, context)) {
         return kBadInput;
+    }
+    if (const Assignment* orphan = valueWithoutRx(assignments, document.grid())) {
+        context.err << "Cell " << orphan->cellText << ": row " << rowTitle(orphan->cell.row)
+                    << " has no Rx frequency.\n";
+        return kRefused;
     }
     for (const Assignment& assignment : assignments) {
         const CellEditResult result = editCell(document.grid(), document.editors(), assignment.cell,
@@ -78,6 +110,9 @@ int runSet(const Arguments& arguments, CommandContext& context) {
                                          assignment.value)
                         << '\n';
             return kRefused;
+        }
+        if (result.commit.changed) {
+            context.err << changedValueWarning(*result.commit.changed) << '\n';
         }
     }
     return saveDocument(document, path, context) ? kDone : kBadInput;

@@ -9,10 +9,14 @@
 namespace kw::cli {
 namespace {
 
-sigset_t interruptOnly() {
+constexpr std::array<int, 3> kStopSignals{SIGINT, SIGTERM, SIGHUP};
+
+sigset_t stopSignals() {
     sigset_t set;
     sigemptyset(&set);
-    sigaddset(&set, SIGINT);
+    for (const int signal : kStopSignals) {
+        sigaddset(&set, signal);
+    }
     return set;
 }
 
@@ -25,21 +29,25 @@ InterruptWatch::InterruptWatch() {
     struct sigaction action {};
     action.sa_handler = ignoreInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousAction_);
-    const sigset_t set = interruptOnly();
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i) {
+        sigaction(kStopSignals[i], &action, &previousActions_[i]);
+    }
+    const sigset_t set = stopSignals();
     pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
 }
 
 InterruptWatch::~InterruptWatch() {
     (void)interrupted();  // a late Ctrl-C must not reach the old handler
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
-    sigaction(SIGINT, &previousAction_, nullptr);
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i) {
+        sigaction(kStopSignals[i], &previousActions_[i], nullptr);
+    }
 }
 
 bool InterruptWatch::interrupted() {
-    const sigset_t set = interruptOnly();
+    const sigset_t set = stopSignals();
     const timespec now{0, 0};
-    while (sigtimedwait(&set, nullptr, &now) == SIGINT) {
+    while (sigtimedwait(&set, nullptr, &now) > 0) {
         interrupted_ = true;
     }
     return interrupted_;
@@ -48,7 +56,9 @@ bool InterruptWatch::interrupted() {
 bool InterruptWatch::waitReadable(int fd) {
     sigset_t unblocked;
     pthread_sigmask(SIG_SETMASK, nullptr, &unblocked);
-    sigdelset(&unblocked, SIGINT);
+    for (const int signal : kStopSignals) {
+        sigdelset(&unblocked, signal);
+    }
     while (!interrupted()) {
         pollfd entry{fd, POLLIN, 0};
         const int ready = ppoll(&entry, 1, nullptr, &unblocked);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -12,6 +13,20 @@ namespace {
 
 constexpr int kBarWidth = 40;
 constexpr Language kLanguage = Language::English;
+
+std::optional<RetryAnswer> retryChoiceOf(std::string_view answer) {
+    std::string word;
+    for (const char c : answer) {
+        word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (word == "r" || word == "retry") {
+        return RetryAnswer::Retry;
+    }
+    if (word.empty() || word == "c" || word == "cancel") {
+        return RetryAnswer::Cancel;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -41,6 +56,7 @@ void TerminalObserver::setProgress(int position) {
                   static_cast<long long>(elapsed.count() % 1000 / 100));
     err_ << line << std::flush;
     barShown_ = true;
+    progressed_ = progressed_ || position > 0;
     shownStatus_.reset();
 }
 
@@ -64,18 +80,27 @@ RetryAnswer TerminalObserver::askRetry(MessageId id) {
     return askOnTerminal();
 }
 
+// Asks until the answer is Retry or Cancel; an empty line is Cancel, as the prompt shows.
 RetryAnswer TerminalObserver::askOnTerminal() {
-    err_ << "\nRetry or Cancel? [r/C] " << std::flush;
-    std::string answer;
-    char c = 0;
-    while (interrupts_.waitReadable(inputFd_) && ::read(inputFd_, &c, 1) == 1 && c != '\n') {
-        answer += c;
+    err_ << '\n';
+    for (;;) {
+        err_ << "Retry or Cancel? [r/C] " << std::flush;
+        std::string answer;
+        char c = 0;
+        bool lineEnded = false;
+        while (interrupts_.waitReadable(inputFd_) && ::read(inputFd_, &c, 1) == 1 &&
+               !(lineEnded = c == '\n')) {
+            answer += c;
+        }
+        if (interrupts_.interrupted() || !lineEnded) {
+            err_ << '\n';
+            return RetryAnswer::Cancel;
+        }
+        if (const auto choice = retryChoiceOf(answer)) {
+            cancelledByUser_ = *choice == RetryAnswer::Cancel;
+            return *choice;
+        }
     }
-    const bool retry = !answer.empty() && (answer[0] == 'r' || answer[0] == 'R');
-    if (interrupts_.interrupted()) {
-        err_ << '\n';
-    }
-    return retry && !interrupts_.interrupted() ? RetryAnswer::Retry : RetryAnswer::Cancel;
 }
 
 void TerminalObserver::showMessage(const TransferMessage& message) {

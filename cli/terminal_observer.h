@@ -26,6 +26,10 @@ class TerminalObserver final : public SessionObserver {
 
     // Ends the bar's line once the transfer is over.
     void finish();
+    // Some of the radio's blocks have moved.
+    bool progressed() const { return progressed_; }
+    // A person answered Cancel (not the automatic answer without a terminal).
+    bool cancelledByUser() const { return cancelledByUser_; }
 
   private:
     void endBarLine();
@@ -38,6 +42,8 @@ class TerminalObserver final : public SessionObserver {
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::optional<BuiltInText> shownStatus_;
     bool barShown_ = false;
+    bool progressed_ = false;
+    bool cancelledByUser_ = false;
 };
 
 }  // namespace kw::cli

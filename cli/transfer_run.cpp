@@ -59,9 +59,13 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
             return kDone;
         case TransferOutcome::Cancelled:
             context.err << "Cancelled.\n";
+            if (direction == TransferDirection::Write && observer.progressed()) {
+                context.err << "The radio is partly written; write it again before use.\n";
+            }
             return kCancelled;
         case TransferOutcome::Failed:
-            return interrupts.interrupted() ? kCancelled : kRadioFailure;
+            return interrupts.interrupted() || observer.cancelledByUser() ? kCancelled
+                                                                          : kRadioFailure;
     }
     return kRadioFailure;
 }

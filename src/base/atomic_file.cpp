@@ -5,42 +5,25 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
+
+#include "base/file_type.h"
+#include "base/save_target.h"
 
 namespace kw {
 namespace {
 
-std::string reasonText(int error) { return std::strerror(error); }
+std::string reasonText(int error) {
+    return std::strerror(error);
+}
 
 FileWriteResult failure(const std::string& path, int error) {
     return {false, "Could not write \"" + path + "\": " + reasonText(error) + "."};
 }
 
-// Writes replace the target of a symbolic link, not the link itself.
-std::string resolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) {
-        return resolved;
-    }
-    return path;
-}
-
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-mode_t modeForNewFile(const std::string& target) {
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
-        return existing.st_mode & 07777;
-    }
+mode_t modeForNewFile() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -62,11 +45,63 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t size, int& error) {
     return true;
 }
 
-}  // namespace
+// The new file takes the old one's owner, group and mode. False when the caller may not
+// give it the old owner or group: replacing would then change them.
+bool takeOldIdentity(int fd, const SaveTarget& target, int& error) {
+    if (target.kind != SaveTargetKind::Regular) {
+        return ::fchmod(fd, modeForNewFile()) == 0 || (error = errno, false);
+    }
+    // The owner first: a change of owner clears the set-ID bits that fchmod then restores.
+    return ::fchown(fd, target.owner, target.group) == 0 &&
+           (::fchmod(fd, target.mode) == 0 || (error = errno, false));
+}
 
-FileWriteResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::string target = resolvedTarget(path);
-    std::string temporary = target + ".XXXXXX";
+// A file with several links, or one whose owner a new file could not keep, is rewritten
+// in place from the complete copy beside it, so every link and the owner stay.
+bool rewriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes, int& error) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    bool ok = writeAll(fd, bytes.data(), bytes.size(), error);
+    ok = ok && (::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 || (error = errno, false));
+    ok = ok && (::fsync(fd) == 0 || (error = errno, false));
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    return ok;
+}
+
+// A missing target is only ever created: a file that appeared there meanwhile was put
+// there by another program and is not ours to replace.
+bool moveIntoPlace(const std::string& temporary, const SaveTarget& target, int& error) {
+    if (target.kind == SaveTargetKind::Missing) {
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.path.c_str(),
+                        RENAME_NOREPLACE) == 0) {
+            return true;
+        }
+        if (errno != EINVAL && errno != ENOSYS) {
+            error = errno;
+            return false;
+        }
+    }
+    return ::rename(temporary.c_str(), target.path.c_str()) == 0 || (error = errno, false);
+}
+
+void syncFolder(const std::string& path) {
+    // Makes a rename durable; a failure here does not undo a complete file.
+    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+FileWriteResult replaceFile(const std::string& path, const SaveTarget& target,
+                            std::span<const std::uint8_t> bytes) {
+    std::string temporary = target.path + ".XXXXXX";
     std::vector<char> pattern(temporary.begin(), temporary.end());
     pattern.push_back('\0');
     const int fd = ::mkstemp(pattern.data());
@@ -76,39 +111,107 @@ FileWriteResult writeFileAtomically(const std::string& path, std::span<const std
     temporary.assign(pattern.data());
 
     int error = 0;
-    bool ok = ::fchmod(fd, modeForNewFile(target)) == 0 || (error = errno, false);
+    const bool keepsIdentity = takeOldIdentity(fd, target, error);
+    bool ok = error == 0;
     ok = ok && writeAll(fd, bytes.data(), bytes.size(), error);
     ok = ok && (::fsync(fd) == 0 || (error = errno, false));
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || (error = errno, false));
+    if (ok && (target.links > 1 || !keepsIdentity)) {
+        if (!rewriteInPlace(target.path, bytes, error)) {
+            return {false,
+                    failure(path, error).error + " The new version is in \"" + temporary + "\"."};
+        }
+        ::unlink(temporary.c_str());
+        return {true, {}};
+    }
+    ok = ok && moveIntoPlace(temporary, target, error);
     if (!ok) {
         ::unlink(temporary.c_str());
         return failure(path, error);
     }
-    // Make the rename itself durable; a failure here does not undo a complete file.
-    const int dir = ::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    syncFolder(target.path);
     return {true, {}};
 }
 
-FileWriteResult writeFileAtomically(const std::string& path, std::string_view text) {
-    return writeFileAtomically(
-        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+FileWriteResult writeStream(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return failure(path, errno);
+    }
+    int error = 0;
+    const bool ok = writeAll(fd, bytes.data(), bytes.size(), error);
+    if (::close(fd) != 0 && ok) {
+        return failure(path, errno);
+    }
+    return ok ? FileWriteResult{true, {}} : failure(path, error);
 }
 
-FileReadResult readWholeFile(const std::string& path, std::string& contents,
-                             std::size_t maxSize) {
+std::span<const std::uint8_t> bytesOf(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// Why a save could not take `target`; nothing when it can.
+std::optional<FileWriteResult> refusalOf(const std::string& path, const SaveTarget& target) {
+    switch (target.kind) {
+        case SaveTargetKind::Refused:
+            return FileWriteResult{false, target.error};
+        case SaveTargetKind::Stream:
+            return FileWriteResult{
+                false, notRegularFileText(path, target.mode) + " It was left as it is."};
+        case SaveTargetKind::Missing:
+        case SaveTargetKind::Regular:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+FileWriteResult writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const SaveTarget target = resolveSaveTarget(path);
+    if (auto refusal = refusalOf(path, target)) {
+        return std::move(*refusal);
+    }
+    return replaceFile(path, target, bytes);
+}
+
+FileWriteResult writeFileAtomically(const std::string& path, std::string_view text) {
+    return writeFileAtomically(path, bytesOf(text));
+}
+
+FileWriteResult checkSaveTarget(const std::string& path) {
+    return refusalOf(path, resolveSaveTarget(path)).value_or(FileWriteResult{true, {}});
+}
+
+FileWriteResult writeTextOutput(const std::string& path, std::string_view text) {
+    if (resolveSaveTarget(path).kind == SaveTargetKind::Stream) {
+        return writeStream(path, bytesOf(text));
+    }
+    return writeFileAtomically(path, text);
+}
+
+FileReadResult readWholeFile(const std::string& path, std::string& contents, std::size_t maxSize) {
     contents.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return {FileReadStatus::CannotRead,
+                "Could not open \"" + path + "\": " + reasonText(errno) + "."};
+    }
+    // Only a regular file is opened: a FIFO or a device could block or never end.
+    if (!S_ISREG(info.st_mode)) {
+        return {FileReadStatus::CannotRead, notRegularFileText(path, info.st_mode)};
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return {FileReadStatus::CannotRead,
                 "Could not open \"" + path + "\": " + reasonText(errno) + "."};
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {FileReadStatus::CannotRead, notRegularFileText(path, info.st_mode)};
     }
     char buffer[8192];
     FileReadResult result;

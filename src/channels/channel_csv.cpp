@@ -74,12 +74,22 @@ CsvImportResult importChannelsCsv(std::string_view text, ChannelGrid& grid, Chan
             if (importedGrid.text(cell) == value) {
                 continue;
             }
+            if (column != kRxColumn && importedGrid.text(row, kRxColumn).empty()) {
+                result.status = CsvImportStatus::Rejected;
+                result.cell = cell;
+                result.value = value;
+                result.error = "row " + rowTitle(row) + " has no Rx frequency.";
+                return result;
+            }
             result.edit = editCell(importedGrid, importedEditors, cell, value, product);
             if (!result.edit.accepted()) {
                 result.status = CsvImportStatus::Rejected;
                 result.cell = cell;
                 result.value = value;
                 return result;
+            }
+            if (result.edit.commit.changed) {
+                result.changes.push_back(*result.edit.commit.changed);
             }
         }
     }

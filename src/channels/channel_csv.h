@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "channels/cell_edit.h"
 #include "channels/channel_editors.h"
@@ -16,7 +17,8 @@ namespace kw {
 enum class CsvImportStatus {
     Imported,
     Malformed,  // not CSV, or not the channel table's shape; `error` says why
-    Rejected,   // a cell the editing rules refuse; `cell`, `value` and `edit` say which
+    Rejected,   // a cell the editing rules refuse; `cell`, `value` and `edit` say which,
+                // or `error` for a value in a row that has no Rx frequency
 };
 
 struct [[nodiscard]] CsvImportResult {
@@ -25,13 +27,15 @@ struct [[nodiscard]] CsvImportResult {
     GridCell cell;
     std::string value;
     CellEditResult edit;
+    std::vector<ChangedValue> changes;  // values the rules stored other than given
 
     explicit operator bool() const { return status == CsvImportStatus::Imported; }
 };
 
 // Every cell whose text differs from the grid's goes in as a user would put it in
 // (editCell), row by row, left to right; a cell that already holds the text is left
-// alone. The grid changes only when every cell is accepted.
+// alone. A value for a row left without an Rx frequency is refused, as it could not be
+// stored. The grid changes only when every cell is accepted.
 CsvImportResult importChannelsCsv(std::string_view text, ChannelGrid& grid, ChannelEditors& editors,
                                   const ProductState& product);
 

@@ -1,5 +1,6 @@
 #include "channels/channel_editors.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "channels/channel_name.h"
@@ -60,7 +61,13 @@ void writeNewChannelDefaults(ChannelGrid& grid, int row, const std::string& rx) 
 }
 
 CellCommitOutcome committed() {
-    return {CellCommitStatus::Committed, {}, {}};
+    return {CellCommitStatus::Committed, {}, {}, {}};
+}
+
+// What the frequency editor's key filter lets through: digits and at most one ".".
+bool isTypeableFrequency(std::string_view text) {
+    return text.find_first_not_of("0123456789.") == text.npos &&
+           std::count(text.begin(), text.end(), '.') <= 1;
 }
 
 }  // namespace
@@ -112,6 +119,10 @@ CellCommitOutcome ChannelEditors::commitCell(ChannelGrid& grid, const ProductSta
     const std::string rx = grid.text(row, kRxColumn);
     const std::string tx = grid.text(row, kTxColumn);
     const std::string& typed = editor.text();
+    if ((column == kRxColumn || column == kTxColumn) && !isTypeableFrequency(typed)) {
+        return {CellCommitStatus::Rejected, MessageId::ErrorDataFormat, {}, {}};
+    }
+    CellCommitOutcome outcome = committed();
     if (column == kRxColumn) {
         if (typed.empty()) {
             grid.clearChannel(row);
@@ -120,27 +131,31 @@ CellCommitOutcome ChannelEditors::commitCell(ChannelGrid& grid, const ProductSta
         }
         ParsedFrequency parsed = parseFrequency(typed);
         if (const auto rejection = validateRx(parsed.value, product)) {
-            return {CellCommitStatus::Rejected, rejection, {}};
+            return {CellCommitStatus::Rejected, rejection, {}, {}};
         }
         if (rx.empty()) {
             writeNewChannelDefaults(grid, row, parsed.text);
         }
         grid.setText({row, kRxColumn}, std::move(parsed.text));
     } else if (column == kTxColumn) {
-        grid.setText({row, kTxColumn}, coerceTx(typed, rx, product));
+        std::string stored = coerceTx(typed, rx, product);
+        if (!rx.empty() && stored != parseFrequency(typed).text) {
+            outcome.changed = ChangedValue{{row, kTxColumn}, typed, stored};
+        }
+        grid.setText({row, kTxColumn}, std::move(stored));
     } else if (rx.empty() && tx.empty()) {
         grid.setText({row, column}, {});
     } else if (column == kNameColumn) {
         GbkCodec codec;
         if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
-            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem)};
+            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem), {}};
         }
         grid.setText({row, column}, typed);
     } else {
         grid.setText({row, column}, typed);
     }
     editor.hide();
-    return committed();
+    return outcome;
 }
 
 EnterOutcome ChannelEditors::commitCellByEnter(ChannelGrid& grid, const ProductState& product) {

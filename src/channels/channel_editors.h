@@ -31,12 +31,21 @@ enum class CellCommitStatus {
     Rejected,   // the cells kept their texts; the editor stays visible
 };
 
+// A value the rules stored other than given (a Tx outside the band becomes the band's
+// lower limit), for the shell to point out.
+struct ChangedValue {
+    GridCell cell;
+    std::string given;
+    std::string stored;
+};
+
 struct [[nodiscard]] CellCommitOutcome {
     CellCommitStatus status = CellCommitStatus::Unchanged;
     // A rejected frequency: the shell shows it in a message box captioned "Caution".
     std::optional<MessageId> message;
     // A rejected name.
     std::optional<BuiltInText> nameProblem;
+    std::optional<ChangedValue> changed;
 
     bool rejected() const { return status == CellCommitStatus::Rejected; }
 };

@@ -55,11 +55,11 @@ std::string portNameOf(int number) {
 }
 
 std::optional<std::string> deviceOf(std::string_view portName) {
-    if (portName.starts_with('/')) {
-        return std::string(portName);
+    if (portName.starts_with(kComPrefix) || portName.starts_with(kDeviceNamespacePrefix)) {
+        const auto number = comNumberOf(portName);
+        return number ? deviceOfNumber(*number) : std::nullopt;
     }
-    const auto number = comNumberOf(portName);
-    return number ? deviceOfNumber(*number) : std::nullopt;
+    return portName.empty() ? std::nullopt : std::optional(std::string(portName));
 }
 
 std::optional<int> portNumberOf(std::string_view portName) {

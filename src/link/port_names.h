@@ -2,7 +2,8 @@
 // Port names and the device files behind them. The program knows ports COM1-COM16 by
 // number; on Linux they map onto the usual device files:
 //   COM1-COM8 -> /dev/ttyUSB0-7, COM9-COM12 -> /dev/ttyACM0-3, COM13-COM16 -> /dev/ttyS0-3.
-// Any absolute path (a /dev/serial/by-id link, a pseudo-terminal) is a port name too.
+// Any other path (a /dev/serial/by-id link, a pseudo-terminal) is a port name too; a
+// relative one is taken relative to the current folder.
 // "COM10" and above need no device-namespace prefix here; "\\.\COM10" is still
 // understood as COM10, so a name written the Windows way keeps working.
 

@@ -44,12 +44,23 @@ PortOpenProblem problemOf(int error) {
     }
 }
 
-OpenedDevice failure(int error, const std::string& device) {
+std::string problemText(PortOpenProblem problem, int error, const std::string& portName,
+                        const std::string& device) {
+    if (problem == PortOpenProblem::PermissionDenied) {
+        return permissionCure(device);
+    }
+    if (problem == PortOpenProblem::Busy) {
+        return device + " is in use by another program.";
+    }
+    if (error == ENOENT) {
+        return portName + " has no device file.";
+    }
+    return device + ": " + std::strerror(error) + ".";
+}
+
+OpenedDevice failure(int error, const std::string& portName, const std::string& device) {
     const PortOpenProblem problem = problemOf(error);
-    std::string detail = problem == PortOpenProblem::PermissionDenied
-                             ? permissionCure(device)
-                             : device + ": " + std::strerror(error) + ".";
-    return {-1, problem, std::move(detail)};
+    return {-1, problem, problemText(problem, error, portName, device)};
 }
 
 void releaseDevice(int fd) {
@@ -67,7 +78,7 @@ OpenedDevice openExclusive(const std::string& portName) {
     }
     const int fd = ::open(device->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return failure(errno, *device);
+        return failure(errno, portName, *device);
     }
     if (!::isatty(fd)) {
         ::close(fd);
@@ -76,12 +87,12 @@ OpenedDevice openExclusive(const std::string& portName) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
-        return failure(error, *device);
+        return failure(error, portName, *device);
     }
     if (::ioctl(fd, TIOCEXCL) != 0) {
         const int error = errno;
         ::close(fd);
-        return failure(error, *device);
+        return failure(error, portName, *device);
     }
     return {fd, PortOpenProblem::None, {}};
 }
@@ -262,6 +273,14 @@ std::string permissionCure(const std::string& device) {
     if (groupName.empty()) {
         return "You may not open " + device +
                "; ask for access to it (usually membership in the group dialout).";
+    }
+    // Joining root would give away the whole system; a udev rule opens this device alone.
+    if (info.st_gid == 0) {
+        const std::string kernelName = device.substr(device.rfind('/') + 1);
+        return "You may not open " + device +
+               "; it belongs to root alone: give it to the logged-in user with a udev rule "
+               "such as SUBSYSTEM==\"tty\", KERNEL==\"" +
+               kernelName + "\", TAG+=\"uaccess\" in /etc/udev/rules.d/70-kwprog.rules.";
     }
     return "You may not open " + device + "; it belongs to the group " + groupName +
            ": join it with \"sudo usermod -aG " + groupName + " $USER\" and log in again.";

@@ -16,9 +16,6 @@ namespace kw {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kCommentStarts = ";/\\*";
-// A value ends at the first of these; what follows is a comment.
-constexpr std::string_view kValueCuts[] = {"//", "\t;", "/*"};
 constexpr std::size_t kBackupDigits = 3;
 
 bool hasLineBreak(std::string_view text) {
@@ -121,7 +118,7 @@ void CProfileFile::parse(std::string_view contents) {
         }
         const auto equals = line.find('=');
         const std::string_view key = stripBlanks(line.substr(0, equals));
-        if (key.empty() || kCommentStarts.find(key.front()) != kCommentStarts.npos) {
+        if (key.empty() || kProfileCommentStarts.find(key.front()) != kProfileCommentStarts.npos) {
             continue;
         }
         const std::string_view value =
@@ -172,7 +169,7 @@ std::string CProfileFile::get(std::string_view section, std::string_view key,
         return std::string(stripBlanks(defaultText));
     }
     std::string_view value = found.entries[*e].value;
-    for (const std::string_view cut : kValueCuts) {
+    for (const std::string_view cut : kProfileValueCuts) {
         value = value.substr(0, value.find(cut));
     }
     return std::string(value);

@@ -12,6 +12,11 @@ namespace kw {
     return byte >= 0x81 && byte <= 0xFE;
 }
 
+// A key beginning with one of these makes its line a comment.
+inline constexpr std::string_view kProfileCommentStarts = ";/\\*";
+// A value ends at the first of these; what follows is a comment.
+inline constexpr std::string_view kProfileValueCuts[] = {"//", "\t;", "/*"};
+
 // Equal texts; with `ignoreCase` ASCII letters outside double-byte characters compare
 // without regard to case.
 [[nodiscard]] bool equalText(std::string_view a, std::string_view b, bool ignoreCase);

@@ -11,8 +11,8 @@ constexpr const char* kHeader =
     "\r\n";
 
 TEST(Csv, QuotesOnlyFieldsThatNeedItAndReadsThemBack) {
-    const std::vector<std::string_view> fields{"plain", "a,b", "say \"hi\"", "two\r\nlines", "",
-                                               "信道"};
+    const std::vector<std::string_view> fields{"plain",        "a,b", "say \"hi\"",
+                                               "two\r\nlines", "",    "信道"};
     const std::string line = csvLine(fields);
     EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",,信道\r\n");
     const CsvParseResult parsed = parseCsv(line + line);
@@ -22,10 +22,11 @@ TEST(Csv, QuotesOnlyFieldsThatNeedItAndReadsThemBack) {
 }
 
 TEST(Csv, AcceptsAByteOrderMarkBareLineFeedsAndNoFinalLineBreak) {
-    const CsvParseResult parsed = parseCsv("\xEF\xBB\xBF" "a,b\n\"c\",\nlast");
+    const CsvParseResult parsed = parseCsv(
+        "\xEF\xBB\xBF"
+        "a,b\n\"c\",\nlast");
     ASSERT_TRUE(parsed) << parsed.error;
-    EXPECT_EQ(parsed.records,
-              (std::vector<CsvRecord>{{"a", "b"}, {"c", ""}, {"last"}}));
+    EXPECT_EQ(parsed.records, (std::vector<CsvRecord>{{"a", "b"}, {"c", ""}, {"last"}}));
 }
 
 TEST(Csv, RefusesWhatIsNotCsvNamingTheLine) {
@@ -61,8 +62,8 @@ void fillRow(ChannelGrid& grid, int row, const std::vector<std::string>& cells) 
 
 TEST(ChannelCsv, ExportsTheHeaderAndEveryChannelRow) {
     Table table;
-    fillRow(table.grid, 2, {"145.00000", "145.60000", "88.5", "D023N", "A,\"B\"", "High", "Wide",
-                            "Yes", "Off"});
+    fillRow(table.grid, 2,
+            {"145.00000", "145.60000", "88.5", "D023N", "A,\"B\"", "High", "Wide", "Yes", "Off"});
     fillRow(table.grid, kFrRow,
             {"146.00000", "146.00000", "None", "None", "信道", "Low", "Narrow", "No", "QT/DQT"});
     const std::string csv = channelsCsv(table.grid);
@@ -78,11 +79,11 @@ TEST(ChannelCsv, ExportsTheHeaderAndEveryChannelRow) {
 
 TEST(ChannelCsv, ImportIntoAnEmptyTableReproducesTheExportedTable) {
     Table source;
-    fillRow(source.grid, 1, {"145.00000", "145.60000", "88.5", "D023N", "A,\"B\"", "High", "Wide",
-                             "Yes", "Off"});
-    fillRow(source.grid, 64,
-            {"150.01250", "136.00000", "D754I", "254.1", "ABCDEFGH", "Low", "Narrow", "No",
-             "Carrier"});
+    fillRow(source.grid, 1,
+            {"145.00000", "145.60000", "88.5", "D023N", "A,\"B\"", "High", "Wide", "Yes", "Off"});
+    fillRow(
+        source.grid, 64,
+        {"150.01250", "136.00000", "D754I", "254.1", "ABCDEFGH", "Low", "Narrow", "No", "Carrier"});
     fillRow(source.grid, kFrRow,
             {"174.00000", "174.00000", "None", "None", "信道", "Low", "Narrow", "No", "QT/DQT"});
     Table target;
@@ -117,17 +118,27 @@ TEST(ChannelCsv, ARefusedCellRefusesTheWholeFile) {
     };
     const Case cases[] = {
         {tableWith(5, "145.003,,,,,,,,"), {5, kRxColumn}, false, MessageId::ErrorStepValue},
-        {tableWith(129, "180,180,None,None,,High,Wide,Yes,Off"), {129, kRxColumn}, false,
+        {tableWith(5, "\"146,5\",,,,,,,,"), {5, kRxColumn}, false, MessageId::ErrorDataFormat},
+        // A value in a row without Rx could not be stored.
+        {tableWith(7, ",145.5,,,,,,,"), {7, kTxColumn}, false, std::nullopt},
+        {tableWith(7, ",,,,ABC,,,,"), {7, kNameColumn}, false, std::nullopt},
+        {tableWith(129, "180,180,None,None,,High,Wide,Yes,Off"),
+         {129, kRxColumn},
+         false,
          MessageId::OutOfRange},
-        {tableWith(3, "145.00000,145.00000,None,None,,Hi,Wide,Yes,Off"), {3, kPowerColumn}, true,
+        {tableWith(3, "145.00000,145.00000,None,None,,Hi,Wide,Yes,Off"),
+         {3, kPowerColumn},
+         true,
          std::nullopt},
-        {tableWith(3, "145.00000,145.00000,无,None,,High,Wide,Yes,Off"), {3, kDecodeToneColumn},
-         true, std::nullopt},
+        {tableWith(3, "145.00000,145.00000,无,None,,High,Wide,Yes,Off"),
+         {3, kDecodeToneColumn},
+         true,
+         std::nullopt},
     };
     for (const Case& c : cases) {
         Table table;
-        fillRow(table.grid, 1, {"145.00000", "145.60000", "88.5", "D023N", "", "High", "Wide",
-                                "Yes", "Off"});
+        fillRow(table.grid, 1,
+                {"145.00000", "145.60000", "88.5", "D023N", "", "High", "Wide", "Yes", "Off"});
         const ChannelGrid before = table.grid;
         const CsvImportResult result =
             importChannelsCsv(c.csv, table.grid, table.editors, table.product);
@@ -153,9 +164,10 @@ TEST(ChannelCsv, RefusesFilesOfAnotherShape) {
         const char* error;
     };
     const Case cases[] = {
-        {"", "The first line must be the column titles \"Rx Frequency\", \"Tx Frequency\", "
-             "\"QT/DQT Dec\", \"QT/DQT Enc\", \"Chnnel Name\", \"Power\", \" W/N \", "
-             "\"Scan Add\", \"Busy Lock\"."},
+        {"",
+         "The first line must be the column titles \"Rx Frequency\", \"Tx Frequency\", "
+         "\"QT/DQT Dec\", \"QT/DQT Enc\", \"Chnnel Name\", \"Power\", \" W/N \", "
+         "\"Scan Add\", \"Busy Lock\"."},
         {shortFile, "The file has 128 channel rows; it needs 129 (channels 1-128, then Fr)."},
         {tableWith(7, ",,,,,,,"), "Line 8 has 8 cells; every channel row needs 9."},
         {tableWith(7, "\"open"), "Line 8 is not valid CSV: a quoted field is not closed."},

@@ -7,13 +7,12 @@ namespace {
 
 using Row = std::vector<std::string>;
 const Row kEmptyRow(9);
-const Row kChannel{"145.00000", "146.00000", "88.5", "D023N", "CH", "Low", "Narrow", "No",
-                   "Carrier"};
+const Row kChannel{"145.00000", "146.00000", "88.5", "D023N",  "CH",
+                   "Low",       "Narrow",    "No",   "Carrier"};
 const Row kNewChannel{"145.50000", "145.50000", "None", "None", "", "High", "Wide", "Yes", "Off"};
 
 struct Editing {
-    explicit Editing(Language language = Language::English)
-        : grid(language), editors(language) {}
+    explicit Editing(Language language = Language::English) : grid(language), editors(language) {}
 
     void fillRow(int row, const Row& cells) {
         for (int column = kRxColumn; column <= kBusyLockColumn; ++column) {
@@ -59,7 +58,11 @@ TEST(ChannelEditors, SevenEditorsWithTheirIdsKindsLimitsAndItems) {
         {kPowerColumn, 1129, EditorKind::DropDownList, 0, {"Low", "High"}, {"低", "高"}},
         {kWidthColumn, 1128, EditorKind::DropDownList, 0, {"Wide", "Narrow"}, {"宽", "窄"}},
         {kScanAddColumn, 1134, EditorKind::DropDownList, 0, {"Yes", "No"}, {"是", "否"}},
-        {kBusyLockColumn, 1130, EditorKind::DropDownList, 0, {"Off", "Carrier", "QT/DQT"},
+        {kBusyLockColumn,
+         1130,
+         EditorKind::DropDownList,
+         0,
+         {"Off", "Carrier", "QT/DQT"},
          {"关", "载波", "QT/DQT"}},
     };
     const ChannelEditors english(Language::English);
@@ -91,11 +94,11 @@ TEST(ShowEditor, ListsSelectTheFirstItemBeginningWithTheCellTextIgnoringCase) {
         int selected;
     };
     const Case cases[] = {
-        {kDecodeToneColumn, "88.5", 9},   {kDecodeToneColumn, "D023I", 156},
-        {kDecodeToneColumn, "1", 13},     {kDecodeToneColumn, "123.4", 0},
-        {kDecodeToneColumn, "", 0},       {kEncodeToneColumn, "d754n", 155},
-        {kPowerColumn, "High", 1},        {kPowerColumn, "h", 1},
-        {kPowerColumn, "Medium", 0},      {kBusyLockColumn, "QT/DQT", 2},
+        {kDecodeToneColumn, "88.5", 9}, {kDecodeToneColumn, "D023I", 156},
+        {kDecodeToneColumn, "1", 13},   {kDecodeToneColumn, "123.4", 0},
+        {kDecodeToneColumn, "", 0},     {kEncodeToneColumn, "d754n", 155},
+        {kPowerColumn, "High", 1},      {kPowerColumn, "h", 1},
+        {kPowerColumn, "Medium", 0},    {kBusyLockColumn, "QT/DQT", 2},
     };
     for (const Case& c : cases) {
         Editing editing;
@@ -126,19 +129,29 @@ TEST(CellCommit, RxColumnBranches) {
          std::nullopt, kNewChannel},
         {"new Rx keeps the Tx", kChannel, "145.5", CellCommitStatus::Committed, std::nullopt,
          changedRx},
-        {"empty entry deletes", kChannel, "", CellCommitStatus::Committed, std::nullopt,
-         kEmptyRow},
+        {"empty entry deletes", kChannel, "", CellCommitStatus::Committed, std::nullopt, kEmptyRow},
         {"below 67 MHz", kChannel, "50", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
          kChannel},
         {"letters", kChannel, "abc", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
          kChannel},
-        {"overflow", kChannel, "999999999", CellCommitStatus::Rejected,
-         MessageId::ErrorDataFormat, kChannel},
+        {"overflow", kChannel, "999999999", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
+         kChannel},
         {"off the raster keeps the row", kChannel, "145.003", CellCommitStatus::Rejected,
          MessageId::ErrorStepValue, kChannel},
         {"off the raster, empty row", kEmptyRow, "145.003", CellCommitStatus::Rejected,
          MessageId::ErrorStepValue, kEmptyRow},
         {"out of band", kChannel, "180", CellCommitStatus::Rejected, MessageId::OutOfRange,
+         kChannel},
+        // Only what the key filter lets through: digits and one ".".
+        {"two points", kChannel, "..5", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
+         kChannel},
+        {"comma", kChannel, "146,5", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
+         kChannel},
+        {"hexadecimal", kEmptyRow, "0x92", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
+         kEmptyRow},
+        {"unit", kChannel, "146.5MHz", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
+         kChannel},
+        {"equals sign", kChannel, "146=5", CellCommitStatus::Rejected, MessageId::ErrorDataFormat,
          kChannel},
     };
     for (const Case& c : cases) {
@@ -164,16 +177,19 @@ TEST(CellCommit, NewChannelDefaultsInChinese) {
               (Row{"145.50000", "145.50000", "无", "无", "", "高", "宽", "是", "关"}));
 }
 
-TEST(CellCommit, TxColumnIsCoercedNeverRejected) {
+// A typeable Tx is coerced into the band, and a coercion is reported; an untypeable one
+// is refused like an Rx.
+TEST(CellCommit, TxColumnIsCoercedAndTheChangeReported) {
     struct Case {
         Row before;
         const char* typed;
         const char* tx;
+        bool changed;
     };
     const Case cases[] = {
-        {kChannel, "145.123", "145.12300"}, {kChannel, "180", "136.00000"},
-        {kChannel, "", "136.00000"},        {kChannel, "999999999", "136.00000"},
-        {kEmptyRow, "145.6", ""},
+        {kChannel, "145.123", "145.12300", false}, {kChannel, "180", "136.00000", true},
+        {kChannel, "", "136.00000", true},         {kChannel, "999999999", "136.00000", true},
+        {kEmptyRow, "145.6", "", false},
     };
     for (const Case& c : cases) {
         Editing editing;
@@ -184,6 +200,19 @@ TEST(CellCommit, TxColumnIsCoercedNeverRejected) {
         EXPECT_EQ(editing.grid.text(2, kTxColumn), c.tx) << c.typed;
         EXPECT_EQ(editing.grid.text(2, kRxColumn), c.before[0]);
         EXPECT_FALSE(editing.editors.forColumn(kTxColumn).visible());
+        ASSERT_EQ(outcome.changed.has_value(), c.changed) << c.typed;
+        if (c.changed) {
+            EXPECT_EQ(outcome.changed->cell, (GridCell{2, kTxColumn}));
+            EXPECT_EQ(outcome.changed->given, c.typed);
+            EXPECT_EQ(outcome.changed->stored, c.tx);
+        }
+    }
+    for (const char* untypeable : {"..5", "146,5", "600MHz"}) {
+        Editing editing;
+        editing.fillRow(2, kChannel);
+        const CellCommitOutcome outcome = editing.typeAndLeave({2, kTxColumn}, untypeable);
+        EXPECT_EQ(outcome.message, MessageId::ErrorDataFormat) << untypeable;
+        EXPECT_EQ(editing.row(2), kChannel) << untypeable;
     }
 }
 
@@ -268,7 +297,8 @@ TEST(CellCommitByEnter, ARejectionEmptiesTheEditorWhichThenCountsAsNotEdited) {
         editing.fillRow(6, kChannel);
         InPlaceEditor& editor = editing.enter({6, kRxColumn});
         editor.type(c.typed);
-        const EnterOutcome outcome = editing.editors.commitCellByEnter(editing.grid, editing.product);
+        const EnterOutcome outcome =
+            editing.editors.commitCellByEnter(editing.grid, editing.product);
         EXPECT_TRUE(outcome.commit.rejected());
         EXPECT_EQ(outcome.commit.message, c.message);
         EXPECT_TRUE(outcome.keyToEditor);
@@ -298,7 +328,8 @@ TEST(CellCommitByEnter, AcceptedOrEmptyEntriesCommitAndTheKeyGoesToTheForm) {
         Editing editing;
         editing.fillRow(6, c.before);
         editing.enter({6, kRxColumn}).type(c.typed);
-        const EnterOutcome outcome = editing.editors.commitCellByEnter(editing.grid, editing.product);
+        const EnterOutcome outcome =
+            editing.editors.commitCellByEnter(editing.grid, editing.product);
         EXPECT_EQ(outcome.commit.status, CellCommitStatus::Committed);
         EXPECT_FALSE(outcome.keyToEditor);
         EXPECT_FALSE(editing.editors.forColumn(kRxColumn).visible());

@@ -15,9 +15,9 @@ constexpr std::size_t kRecordSize = 24;
 
 std::string recordHex(const std::string& file, int record) {
     const std::string contents = test::readFile(file);
-    return test::hex(std::span(reinterpret_cast<const std::uint8_t*>(contents.data()) +
-                                   record * kRecordSize,
-                               kRecordSize));
+    return test::hex(
+        std::span(reinterpret_cast<const std::uint8_t*>(contents.data()) + record * kRecordSize,
+                  kRecordSize));
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -76,14 +76,15 @@ TEST(ChannelsCommand, ListsTheTitleRowChannels1To128AndFr) {
 
 TEST(SetCommand, AssignmentsAreCellCommitsAndTheDocumentIsSaved) {
     Document doc;
-    const auto set = runCli({"set", doc.file, "1:1=145.1", "1:2=145.7", "1:3=D023N", "1:4=88.5",
-                             "1:5=信道", "1:6=Low", "1:7=Narrow", "1:8=No", "1:9=Carrier",
-                             "Fr:1=150.0125", "Fr:2=180", "128:6=High"});
+    const auto set =
+        runCli({"set", doc.file, "1:1=145.1", "1:2=145.7", "1:3=D023N", "1:4=88.5", "1:5=信道",
+                "1:6=Low", "1:7=Narrow", "1:8=No", "1:9=Carrier", "Fr:1=150.0125", "Fr:2=180"});
     ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.err, "Warning: cell Fr:2 was given \"180\" and stored as \"136.00000\".\n");
     EXPECT_EQ(recordHex(doc.file, 0),
               "00 00 51 14 00 00 57 14 23 80 85 08 FF 83 FF FF D0 C5 B5 C0 FF FF FF FF");
-    // Tx out of band becomes the band's lower limit; a flag picked in an empty row stays
-    // empty, and the empty row stores busy lock 10 beside the kept bit 0.
+    // Tx out of band becomes the band's lower limit; an empty row stores busy lock 10
+    // beside the kept bit 0.
     EXPECT_EQ(recordHex(doc.file, 128),
               "50 12 00 15 00 00 60 13 FF FF FF FF FF 79 FF FF FF FF FF FF FF FF FF FF");
     EXPECT_EQ(recordHex(doc.file, 127),
@@ -102,21 +103,36 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
         const char* error;
     };
     const Case cases[] = {
-        {{"1:1=145.5", "2:1=145.003"}, 1,
+        {{"1:1=145.5", "2:1=145.003"},
+         1,
          "Cell 2:1: Error data Value, please input according the step value(6.25K/5k).\n"},
         {{"1:1=50"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
         {{"1:1=999999999"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
         {{"Fr:1=180"}, 1, "Cell Fr:1: Out of range, please input again.\n"},
-        {{"3:5=ABCDEFGHI"}, 1,
+        {{"3:5=ABCDEFGHI"},
+         1,
          "Cell 3:5: A channel name is at most 8 bytes in the radio's code page: 8 letters or "
          "digits, or 4 Chinese characters.\n"},
-        {{"3:6=Medium"}, 1,
+        {{"3:6=Medium"},
+         1,
          "Cell 3:6: \"Medium\" is not a value of \"Power\"; choose \"Low\" or \"High\".\n"},
-        {{"3:3=77.7"}, 1,
+        {{"3:3=77.7"},
+         1,
          "Cell 3:3: \"77.7\" is not a value of \"QT/DQT Dec\"; choose one of the 261 texts of "
          "its list, \"None\", \"67.0\" ... \"D754I\".\n"},
-        {{"3:6=高"}, 1,
+        {{"3:6=高"},
+         1,
          "Cell 3:6: \"高\" is not a value of \"Power\"; choose \"Low\" or \"High\".\n"},
+        // Only what the frequency editor lets through is a frequency.
+        {{"4:1=146,5"}, 1, "Cell 4:1: Error Data Format, please input again.\n"},
+        {{"4:1=0x92"}, 1, "Cell 4:1: Error Data Format, please input again.\n"},
+        {{"4:1=146.5MHz"}, 1, "Cell 4:1: Error Data Format, please input again.\n"},
+        {{"4:1=146=5"}, 1, "Cell 4:1: Error Data Format, please input again.\n"},
+        {{"3:2=..5"}, 1, "Cell 3:2: Error Data Format, please input again.\n"},
+        // A value needs a channel: an Rx now or from the same command.
+        {{"20:5=ABC"}, 1, "Cell 20:5: row 20 has no Rx frequency.\n"},
+        {{"128:6=High"}, 1, "Cell 128:6: row 128 has no Rx frequency.\n"},
+        {{"3:2=145", "3:1="}, 1, "Cell 3:2: row 3 has no Rx frequency.\n"},
         {{"129:1=145"}, 2, nullptr},
         {{"0:1=145"}, 2, nullptr},
         {{"1:10=145"}, 2, nullptr},
@@ -142,12 +158,12 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
 
 TEST(ExportImport, ExportedChannelsImportIntoANewDocumentAsTheSameRecords) {
     Document source;
-    ASSERT_EQ(runCli({"set", source.file, "1:1=145.1", "1:2=145.7", "1:3=D023N", "1:4=88.5",
-                      "1:5=A,\"B\"", "1:6=Low", "1:7=Narrow", "1:8=No", "1:9=Carrier",
-                      "64:1=136.00625", "64:4=D754I", "64:5=信道名字", "64:9=QT/DQT",
-                      "Fr:1=174", "Fr:2=136", "2:1=145"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        runCli({"set", source.file, "1:1=145.1", "1:2=145.7", "1:3=D023N", "1:4=88.5",
+                "1:5=A,\"B\"", "1:6=Low", "1:7=Narrow", "1:8=No", "1:9=Carrier", "64:1=136.00625",
+                "64:4=D754I", "64:5=信道名字", "64:9=QT/DQT", "Fr:1=174", "Fr:2=136", "2:1=145"})
+            .status,
+        0);
     // A name as a radio may hold it: a literal "\x41", then a byte that is no character.
     std::string contents = test::readFile(source.file);
     contents.replace(kRecordSize + 16, 5, "\\x41\xB0");
@@ -180,6 +196,8 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
     std::string rasterRow2 = text;
     const std::size_t row2 = text.find("\r\n", text.find("\r\n") + 2) + 2;
     rasterRow2.replace(row2, std::string_view(",,,,,,,,").size(), "145.003,,,,,,,,");
+    std::string nameWithoutRx = text;
+    nameWithoutRx.replace(row2, std::string_view(",,,,,,,,").size(), ",,,,ABC,,,,");
     struct Case {
         std::string csv;
         int status;
@@ -189,6 +207,7 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
         {rasterRow2, 1,
          ": row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
          "step value(6.25K/5k).\n"},
+        {nameWithoutRx, 1, ": row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
         {text.substr(0, text.size() - 10), 2, ": The file has 128 channel rows"},
         {"\"unclosed", 2, ": Line 1 is not valid CSV: a quoted field is not closed."},
     };

@@ -31,7 +31,7 @@ TEST(NewCommand, SavesTheRebuiltProductBlockForEachModel) {
     };
     for (const Case& c : cases) {
         const std::string file = dir.file("radio.dat");
-        std::vector<std::string> words{"new", file};
+        std::vector<std::string> words{"new", file, "--force"};
         words.insert(words.end(), c.extra.begin(), c.extra.end());
         const auto made = runCli(words);
         ASSERT_EQ(made.status, 0) << made.err;

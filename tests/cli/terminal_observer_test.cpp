@@ -46,6 +46,7 @@ struct AnswerCase {
     const char* name;
     const char* typed;
     RetryAnswer expected;
+    int questions = 1;  // an answer that is neither is asked again
 };
 
 class TypedAnswer : public ::testing::TestWithParam<AnswerCase> {};
@@ -57,7 +58,12 @@ TEST_P(TypedAnswer, IsTakenFromTheTerminal) {
     InterruptWatch interrupts;
     TerminalObserver observer(err, interrupts, 0, terminal.input());
     EXPECT_EQ(observer.askRetry(MessageId::CommunicationError), GetParam().expected);
-    EXPECT_EQ(err.str(), kQuestion + "\nRetry or Cancel? [r/C] ");
+    std::string asked = kQuestion + "\n";
+    for (int i = 0; i < GetParam().questions; ++i) {
+        asked += "Retry or Cancel? [r/C] ";
+    }
+    EXPECT_EQ(err.str(), asked);
+    EXPECT_EQ(observer.cancelledByUser(), GetParam().expected == RetryAnswer::Cancel);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"Word", "retry\n", RetryAnswer::Retry},
                       AnswerCase{"Enter", "\n", RetryAnswer::Cancel},
                       AnswerCase{"C", "c\n", RetryAnswer::Cancel},
-                      AnswerCase{"Other", "yes\n", RetryAnswer::Cancel}),
+                      AnswerCase{"CancelWord", "Cancel\n", RetryAnswer::Cancel},
+                      AnswerCase{"OtherThenC", "yes\nc\n", RetryAnswer::Cancel, 2},
+                      AnswerCase{"OthersThenR", "yes\nrx\nr\n", RetryAnswer::Retry, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TerminalObserver, RetriesAsToldThenCancelsWhenNobodyCanAnswer) {
@@ -86,14 +94,18 @@ TEST(TerminalObserver, RetriesAsToldThenCancelsWhenNobodyCanAnswer) {
     ::close(pipeFds[1]);
 }
 
+// SIGTERM and SIGHUP stop a transfer as Ctrl-C does; none of them is a person's Cancel.
 TEST(TerminalObserver, CtrlCWhileAskingCancelsAndCancelsTheTransfer) {
-    Terminal terminal;
-    std::ostringstream err;
-    InterruptWatch interrupts;
-    TerminalObserver observer(err, interrupts, 0, terminal.input());
-    ASSERT_EQ(::pthread_kill(::pthread_self(), SIGINT), 0);  // held back by the watch
-    EXPECT_EQ(observer.askRetry(MessageId::CommunicationError), RetryAnswer::Cancel);
-    EXPECT_TRUE(observer.cancelRequested());
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        Terminal terminal;
+        std::ostringstream err;
+        InterruptWatch interrupts;
+        TerminalObserver observer(err, interrupts, 0, terminal.input());
+        ASSERT_EQ(::pthread_kill(::pthread_self(), signal), 0);  // held back by the watch
+        EXPECT_EQ(observer.askRetry(MessageId::CommunicationError), RetryAnswer::Cancel);
+        EXPECT_TRUE(observer.cancelRequested()) << signal;
+        EXPECT_FALSE(observer.cancelledByUser());
+    }
 }
 
 TEST(TerminalObserver, ProgressBarShowsStepPercentAndTime) {
@@ -104,9 +116,10 @@ TEST(TerminalObserver, ProgressBarShowsStepPercentAndTime) {
     observer.setProgress(96);
     observer.setProgress(191);
     observer.finish();
-    EXPECT_EQ(err.str(), "Waiting the response from radio....\n"
-                         "\r[####################....................]  50%  96/191    0.0s"
-                         "\r[########################################] 100% 191/191    0.0s\n");
+    EXPECT_EQ(err.str(),
+              "Waiting the response from radio....\n"
+              "\r[####################....................]  50%  96/191    0.0s"
+              "\r[########################################] 100% 191/191    0.0s\n");
     EXPECT_FALSE(observer.cancelRequested());
 }
 

@@ -86,7 +86,7 @@ class CliProcess {
         return true;
     }
 
-    void interrupt() { ::kill(pid_, SIGINT); }
+    void interrupt(int signal = SIGINT) { ::kill(pid_, signal); }
 
     // The exit status once the process has ended, with all it wrote to stderr read.
     int wait() {

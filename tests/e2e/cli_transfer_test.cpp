@@ -180,5 +180,23 @@ TEST_F(CliTransfer, CtrlCDuringTheDataPhaseCancelsAndLeavesTheDocumentAlone) {
     EXPECT_EQ(test::readFile(document), before);
 }
 
+// A closed terminal or a stopping system stops a transfer as Ctrl-C does; a Write stopped
+// halfway says the radio must be written again.
+TEST_F(CliTransfer, StopSignalsDuringAWriteCancelAndSaySoAboutTheRadio) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        auto sim = startSim({"--model", "KW-217V", "--turnaround", "3", "--baud", "0"});
+        const std::string document = newDocument(std::to_string(signal) + ".dat", "KW-217V");
+        CliProcess write({"write", "--port", sim.device(), document});
+        ASSERT_TRUE(write.waitForError(" 10/191")) << write.stderrText;
+        write.interrupt(signal);
+        EXPECT_EQ(write.wait(), 4) << signal;
+        EXPECT_NE(write.stderrText.find("Cancelled.\nThe radio is partly written; write it "
+                                        "again before use.\n"),
+                  std::string::npos)
+            << write.stderrText;
+        EXPECT_EQ(probePort(sim.device()), PortStatus::Free);
+    }
+}
+
 }  // namespace
 }  // namespace kw

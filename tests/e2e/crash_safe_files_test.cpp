@@ -31,7 +31,7 @@ struct SavedFile {
 };
 
 std::vector<std::string> saveDocumentVersion(const std::string& path, int version) {
-    return {"new", path, "--model", version == 0 ? "KW-217V" : "KW-217U"};
+    return {"new", path, "--force", "--model", version == 0 ? "KW-217V" : "KW-217U"};
 }
 
 std::vector<std::string> saveProfileVersion(const std::string& path, int version) {

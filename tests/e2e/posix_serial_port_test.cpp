@@ -3,6 +3,7 @@
 #include "link/posix_serial_port.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -114,7 +115,9 @@ TEST(PosixSerialPort, PulledCableIsADeviceErrorNotAShortRead) {
 TEST(PosixSerialPort, IsNotShared) {
     PtyRig rig;
     PosixSerialPort second;
-    EXPECT_EQ(second.open(rig.line.devicePath()).problem, PortOpenProblem::Busy);
+    const PortOpenResult refused = second.open(rig.line.devicePath());
+    EXPECT_EQ(refused.problem, PortOpenProblem::Busy);
+    EXPECT_EQ(refused.detail, rig.line.devicePath() + " is in use by another program.");
     EXPECT_EQ(probePort(rig.line.devicePath()), PortStatus::Busy);
     rig.port.close();
     EXPECT_EQ(probePort(rig.line.devicePath()), PortStatus::Free);
@@ -254,9 +257,9 @@ TEST(PosixSerialPort, DeviceTheUserMayNotOpenIsRefusedWithTheCure) {
         }
         PosixSerialPort port;
         const PortOpenResult opened = port.open(device);
-        const std::string line = (opened.problem == PortOpenProblem::PermissionDenied ? "denied "
-                                                                                     : "other ") +
-                                 opened.detail;
+        const std::string line =
+            (opened.problem == PortOpenProblem::PermissionDenied ? "denied " : "other ") +
+            opened.detail;
         (void)!::write(report[1], line.data(), line.size());
         ::_exit(0);
     }
@@ -273,14 +276,29 @@ TEST(PosixSerialPort, DeviceTheUserMayNotOpenIsRefusedWithTheCure) {
     EXPECT_EQ(line, "denied " + permissionCure(device));
 }
 
-TEST(PosixSerialPort, PermissionCureNamesTheDeviceAndItsGroup) {
-    test::TempDir dir;
-    test::writeFile(dir.file("ttyUSB0"), "");
-    struct stat info {};
-    ASSERT_EQ(::stat(dir.file("ttyUSB0").c_str(), &info), 0);
-    const std::string cure = permissionCure(dir.file("ttyUSB0"));
-    EXPECT_NE(cure.find(dir.file("ttyUSB0")), std::string::npos) << cure;
-    EXPECT_NE(cure.find("usermod -aG "), std::string::npos) << cure;
+// A group other than root is named to join; root's never is, a udev rule is offered.
+TEST(PosixSerialPort, PermissionCureNamesTheDeviceAndItsGroupButNeverRoot) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a file to another group needs root";
+    }
+    const struct group* other = ::getgrnam("nogroup");
+    ASSERT_NE(other, nullptr);
+    struct Case {
+        gid_t group;
+        std::string wanted;
+        std::string unwanted;
+    };
+    const Case cases[] = {{other->gr_gid, "usermod -aG nogroup ", "uaccess"},
+                          {0, "TAG+=\"uaccess\"", "usermod"}};
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        test::writeFile(dir.file("ttyUSB0"), "");
+        ASSERT_EQ(::chown(dir.file("ttyUSB0").c_str(), 0, c.group), 0);
+        const std::string cure = permissionCure(dir.file("ttyUSB0"));
+        EXPECT_NE(cure.find(dir.file("ttyUSB0")), std::string::npos) << cure;
+        EXPECT_NE(cure.find(c.wanted), std::string::npos) << cure;
+        EXPECT_EQ(cure.find(c.unwanted), std::string::npos) << cure;
+    }
 }
 
 }  // namespace

@@ -25,8 +25,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviceCase{"/dev/serial/by-id/usb-cable", "/dev/serial/by-id/usb-cable"},
                       DeviceCase{"/dev/pts/7", "/dev/pts/7"}, DeviceCase{"COM0", std::nullopt},
                       DeviceCase{"COM17", std::nullopt}, DeviceCase{"COM", std::nullopt},
-                      DeviceCase{"COM3x", std::nullopt}, DeviceCase{"com3", std::nullopt},
-                      DeviceCase{"ttyUSB0", std::nullopt}, DeviceCase{"", std::nullopt}));
+                      DeviceCase{"COM3x", std::nullopt}, DeviceCase{"com3", "com3"},
+                      DeviceCase{"ttyUSB0", "ttyUSB0"}, DeviceCase{"./r", "./r"},
+                      DeviceCase{"", std::nullopt}));
 
 TEST(PortNames, NumberIsFoundFromTheNameOrTheDeviceFile) {
     EXPECT_EQ(portNumberOf("COM16"), 16);

@@ -1,5 +1,6 @@
 #include "profile/profile_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -239,12 +240,15 @@ TEST_F(ProfileFileTest, DestructionSavesOnlyWithWriteBack) {
 
 TEST_F(ProfileFileTest, SaveReplacesTheFileRatherThanRewritingItInPlace) {
     openWith("[S]\r\nk=1\r\n");
-    // A second name for the old file's contents sees them unchanged after the save.
-    const std::string link = dir_.file("old-link");
-    ASSERT_EQ(::link(path_.c_str(), link.c_str()), 0);
+    // A reader holding the old file open sees it unchanged after the save.
+    const int old = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(old, 0);
     ASSERT_EQ(profile_.set("S", "k", "2"), ProfileSetResult::Changed);
     EXPECT_EQ(savedText(), "[S]\r\nk=2\r\n");
-    EXPECT_EQ(readFile(link), "[S]\r\nk=1\r\n");
+    char seen[16] = {};
+    EXPECT_EQ(::pread(old, seen, sizeof seen, 0), 10);
+    ::close(old);
+    EXPECT_EQ(std::string(seen), "[S]\r\nk=1\r\n");
 }
 
 TEST_F(ProfileFileTest, FailedSaveSaysWhyAndLeavesNoStrayFile) {
