@@ -59,8 +59,39 @@ void writeNewChannelDefaults(ChannelGrid& grid, int row, const std::string& rx) 
     grid.setText({row, kBusyLockColumn}, std::string(kBusyOffWord.in(language)));
 }
 
-CellCommitOutcome committed() {
-    return {CellCommitStatus::Committed, {}, {}};
+// The editor's text into the current cell by the column's rule; a refusal changes nothing.
+CellCommitOutcome takeEditorText(ChannelGrid& grid, const std::string& typed,
+                                 const ProductState& product) {
+    const auto [row, column] = grid.current();
+    const std::string rx = grid.text(row, kRxColumn);
+    const std::string tx = grid.text(row, kTxColumn);
+    if (column == kRxColumn) {
+        if (typed.empty()) {
+            grid.clearChannel(row);
+            return {};
+        }
+        ParsedFrequency parsed = parseFrequency(typed);
+        if (const auto rejection = validateRx(parsed.value, product)) {
+            return {CellCommitStatus::Rejected, rejection, {}};
+        }
+        if (rx.empty()) {
+            writeNewChannelDefaults(grid, row, parsed.text);
+        }
+        grid.setText({row, kRxColumn}, std::move(parsed.text));
+    } else if (column == kTxColumn) {
+        grid.setText({row, kTxColumn}, coerceTx(typed, rx, product));
+    } else if (rx.empty() && tx.empty()) {
+        grid.setText({row, column}, {});
+    } else if (column == kNameColumn) {
+        GbkCodec codec;
+        if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
+            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem)};
+        }
+        grid.setText({row, column}, typed);
+    } else {
+        grid.setText({row, column}, typed);
+    }
+    return {};
 }
 
 }  // namespace
@@ -108,39 +139,18 @@ CellCommitOutcome ChannelEditors::commitCell(ChannelGrid& grid, const ProductSta
         editor.hide();
         return {};
     }
-    const auto [row, column] = grid.current();
-    const std::string rx = grid.text(row, kRxColumn);
-    const std::string tx = grid.text(row, kTxColumn);
-    const std::string& typed = editor.text();
-    if (column == kRxColumn) {
-        if (typed.empty()) {
-            grid.clearChannel(row);
-            editor.hide();
-            return committed();
-        }
-        ParsedFrequency parsed = parseFrequency(typed);
-        if (const auto rejection = validateRx(parsed.value, product)) {
-            return {CellCommitStatus::Rejected, rejection, {}};
-        }
-        if (rx.empty()) {
-            writeNewChannelDefaults(grid, row, parsed.text);
-        }
-        grid.setText({row, kRxColumn}, std::move(parsed.text));
-    } else if (column == kTxColumn) {
-        grid.setText({row, kTxColumn}, coerceTx(typed, rx, product));
-    } else if (rx.empty() && tx.empty()) {
-        grid.setText({row, column}, {});
-    } else if (column == kNameColumn) {
-        GbkCodec codec;
-        if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
-            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem)};
-        }
-        grid.setText({row, column}, typed);
-    } else {
-        grid.setText({row, column}, typed);
+    const int row = grid.current().row;
+    const auto before = grid.recordBytes(row);
+    if (CellCommitOutcome refused = takeEditorText(grid, editor.text(), product);
+        refused.rejected()) {
+        return refused;
     }
     editor.hide();
-    return committed();
+    // A document changes with its bytes only: an empty entry into an empty row is none.
+    if (grid.recordBytes(row) == before) {
+        return {};
+    }
+    return {CellCommitStatus::Committed, {}, {}};
 }
 
 EnterOutcome ChannelEditors::commitCellByEnter(ChannelGrid& grid, const ProductState& product) {

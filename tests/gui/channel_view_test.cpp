@@ -218,6 +218,11 @@ TEST_F(ChannelView, ListsPickedInAnEmptyRowLeaveItEmpty) {
     QTest::keyClick(list, Qt::Key_Down);
     click({5, kPowerColumn});
     EXPECT_EQ(view->channels().text(4, kPowerColumn), "");
+    // Nor does an empty entry: no byte changed, so the document did not.
+    typeInto({5, kRxColumn}, "1");
+    QTest::keyClick(editor(kRxColumn), Qt::Key_Backspace);
+    QTest::keyClick(editor(kRxColumn), Qt::Key_Return);
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
 }
 
 TEST_F(ChannelView, AListPickTakesTheItemIntoTheCell) {
