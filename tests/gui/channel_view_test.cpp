@@ -14,7 +14,9 @@
 #include "app/help_viewer.h"
 #include "app/main_frame.h"
 #include "app/ms_flex_grid.h"
+#include "app/process_dlg.h"
 #include "app/program_view.h"
+#include "app/transfer_windows.h"
 #include "channels/frequency_codec.h"
 #include "gui_support.h"
 #include "model/image_layout.h"
@@ -32,6 +34,7 @@ class ChannelView : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(run.start());
         run.frame().show();
+        run.frame().activateWindow();
         QApplication::setActiveWindow(&run.frame());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&run.frame()));
         view = run.frame().activeChild()->view();
@@ -338,6 +341,21 @@ TEST_F(ChannelView, TypingOnTheGridEditsItsCurrentCell) {
     QTest::keyClicks(editor(kRxColumn), "46");
     QTest::keyClick(editor(kRxColumn), Qt::Key_Tab);
     EXPECT_EQ(view->channels().text(1, kRxColumn), "146.00000");
+}
+
+// The program's Ctrl+W is Write wherever the focus is; the document window closes with
+// Ctrl+F4.
+TEST_F(ChannelView, CtrlWInACellOpensTheWriteWindowAndCtrlF4ClosesTheDocumentWindow) {
+    click({1, kRxColumn});
+    QTest::keyClick(editor(kRxColumn), Qt::Key_W, Qt::ControlModifier);
+    app::CProcessDlg* process = run.frame().transfers().openWindow();
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(process->windowTitle(), QStringLiteral("Write Data"));
+    EXPECT_TRUE(run.frame().activeChild()->isVisible());
+    process->reject();
+    click({1, kRxColumn});
+    QTest::keyClick(editor(kRxColumn), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(run.frame().activeChild()->isVisible());
 }
 
 struct HelpCase {
