@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "app/child_frame.h"
+#include "app/grid_corner_title.h"
 #include "app/grid_table_model.h"
 #include "app/help_viewer.h"
 #include "app/main_frame.h"
@@ -90,6 +91,13 @@ TEST_F(ChannelView, GridShowsTitlesFixedColourCourierNamesAndWidthsFromTheBase) 
     EXPECT_EQ(grid().fixedColour(), QColor(0, 50, 240));
     EXPECT_EQ(grid().model()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
               QColor(0, 50, 240));
+    // The top-left cell holds the row titles' own title.
+    const app::GridCornerTitle* corner = grid().cornerTitle();
+    EXPECT_EQ(corner->text(), "CH");
+    EXPECT_TRUE(corner->isVisible());
+    EXPECT_EQ(corner->geometry(),
+              QRect(grid().verticalHeader()->x(), grid().horizontalHeader()->y(),
+                    grid().verticalHeader()->width(), grid().horizontalHeader()->height()));
     EXPECT_EQ(grid().cellFont({1, kNameColumn}).family(), "Courier");
     EXPECT_EQ(grid().cellFont({129, kNameColumn}).family(), "Courier");
     EXPECT_NE(grid().cellFont({1, kRxColumn}).family(), "Courier");
@@ -112,6 +120,7 @@ TEST_F(ChannelView, AChineseGridHasChineseTitlesListsAndDefaults) {
     app::CMSFlexGrid& chineseGrid = *chineseView->grid();
     EXPECT_EQ(chineseGrid.model()->headerData(0, Qt::Horizontal).toString(), "接收频率");
     EXPECT_EQ(chineseGrid.textMatrix(0, 0), "信道");
+    EXPECT_EQ(chineseGrid.cornerTitle()->text(), "信道");
     EXPECT_EQ(qobject_cast<QComboBox*>(chineseView->editorWidget(kBusyLockColumn))->itemText(1),
               "载波");
     chineseGrid.moveCurrentCell({1, kRxColumn});
