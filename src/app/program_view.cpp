@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QWheelEvent>
@@ -201,6 +202,13 @@ void CProgramView::onScrolled() {
     grid_->viewport()->update();
 }
 
+void CProgramView::cancelEdit() {
+    // The cell keeps its text; the editor takes it again when it next shows.
+    editors_.current(channels_).hide();
+    widgets_->followState();
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
 void CProgramView::showEditor() {
     editors_.showEditor(channels_);
     widgets_->followState();
@@ -250,6 +258,14 @@ bool CProgramView::editorKey(QObject* editor, QKeyEvent* event) {
         return true;
     }
     const bool editBox = widgets_->isEditBox(editor);
+    if (event->key() == Qt::Key_Escape) {
+        cancelEdit();
+        return true;
+    }
+    if (editBox && event->matches(QKeySequence::SelectAll)) {
+        static_cast<QLineEdit*>(editor)->selectAll();
+        return true;
+    }
     switch (event->key()) {
         case Qt::Key_Tab:
             moveBy(0, 1);

@@ -74,6 +74,8 @@ class CProgramView : public QWidget, public GridSync {
     void onMouseDown();
     void onScrolled();
     void showEditor();
+    // Escape: the editor goes without a commit.
+    void cancelEdit();
     // The cell commit of the current cell, with its message when it was refused.
     CellCommitOutcome commitCurrentCell();
     void report(const CellCommitOutcome& outcome, int row);

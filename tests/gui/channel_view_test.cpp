@@ -352,6 +352,31 @@ TEST_F(ChannelView, TypingOnTheGridEditsItsCurrentCell) {
     EXPECT_EQ(view->channels().text(1, kRxColumn), "146.00000");
 }
 
+TEST_F(ChannelView, EscapeLeavesTheEditorWithoutACommitAndCtrlASelectsAllOfItsText) {
+    makeChannel(1);
+    run.frame().activeChild()->setModified(false);
+    for (const int column : {kRxColumn, kNameColumn, kPowerColumn}) {
+        click({1, column});
+        const std::string before = view->channels().text(1, column);
+        if (QLineEdit* edit = lineEditor(column)) {
+            QTest::keyClick(edit, Qt::Key_End);
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            EXPECT_EQ(edit->selectedText(), edit->text()) << column;
+            QTest::keyClicks(edit, "14");
+        } else {
+            QTest::keyClick(editor(column), Qt::Key_Up);
+        }
+        QTest::keyClick(editor(column), Qt::Key_Escape);
+        EXPECT_FALSE(editor(column)->isVisible()) << column;
+        EXPECT_TRUE(grid().hasFocus()) << column;
+        click({2, column});
+        EXPECT_EQ(view->channels().text(1, column), before) << column;
+    }
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
+    click({1, kRxColumn});
+    EXPECT_EQ(lineEditor(kRxColumn)->text(), "145.50000");
+}
+
 // The program's Ctrl+W is Write wherever the focus is; the document window closes with
 // Ctrl+F4.
 TEST_F(ChannelView, CtrlWInACellOpensTheWriteWindowAndCtrlF4ClosesTheDocumentWindow) {
