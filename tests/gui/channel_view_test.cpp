@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -246,6 +247,26 @@ TEST_F(ChannelView, AListPickTakesTheItemIntoTheCell) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(view->channels().text(1, kPowerColumn), "Low");
     EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(ChannelView, TheToneListShowsFifteenItemsAndAClickThatOnlyClosesItPicksNothing) {
+    makeChannel(1);
+    run.frame().activeChild()->setModified(false);
+    click({1, kDecodeToneColumn});
+    auto* list = qobject_cast<QComboBox*>(editor(kDecodeToneColumn));
+    const QPoint centre = list->rect().center();
+    QTest::mouseClick(list, Qt::LeftButton, {}, centre);
+    QWidget* popup = list->view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    EXPECT_EQ(list->view()->height() / list->view()->sizeHintForRow(0), 15);
+    EXPECT_TRUE(list->view()->verticalScrollBar()->isVisible());
+    // The list opens below the cell; a second click on the cell only closes it.
+    EXPECT_FALSE(popup->geometry().contains(list->mapToGlobal(centre)));
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(list->mapToGlobal(centre)));
+    EXPECT_FALSE(popup->isVisible());
+    click({2, kDecodeToneColumn});
+    EXPECT_EQ(view->channels().text(1, kDecodeToneColumn), "None");
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
 }
 
 TEST_F(ChannelView, AScrollHidesTheEditorAndItsTextIsNotTaken) {
