@@ -15,6 +15,7 @@
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/qt_translations.h"
 #include "app/startup_wnd.h"
 #include "model/model_table.h"
 #include "platform/code_page_text.h"
@@ -82,6 +83,7 @@ bool CProgramApp::initInstance() {
     languageName_ = profile_.get(kSetup, "Language");
     language_ = languageName_ == kChinese ? Language::Chinese : Language::English;
     helpFileName_ = language_ == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
+    qtTranslations_ = installQtTranslations(language_);
     appName_ = profile_.get(kSetup, "AppName");
     restoreProduct();
 
