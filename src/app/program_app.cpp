@@ -101,8 +101,7 @@ bool CProgramApp::initInstance() {
     if (!icon.pixmap(QSize(32, 32)).isNull()) {
         QApplication::setWindowIcon(icon);
     }
-    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
-                                         toQString(builtInText(BuiltInText::HelpTitle, language_)));
+    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_, language_);
     const QString company = profileText(languageName_, "Company");
     frameContext_ = std::make_unique<FrameContext>(FrameContext{
         *resources_, language_, profileText(languageName_, "Title"), company,

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -416,24 +417,48 @@ TEST_F(ChannelView, CtrlWInACellOpensTheWriteWindowAndCtrlF4ClosesTheDocumentWin
 struct HelpCase {
     GridCell cell;
     int context;
+    const char* anchor;  // the column's section of the channel page
 };
 
 class ContextHelp : public ChannelView, public testing::WithParamInterface<HelpCase> {};
 
-TEST_P(ContextHelp, F1OpensTheTopicOfTheEditorAndItsColumn) {
+TEST_P(ContextHelp, F1OpensTheTopicOfTheEditorAtItsColumn) {
     click(GetParam().cell);
     QTest::keyClick(editor(GetParam().cell.column), Qt::Key_F1);
-    EXPECT_EQ(run.program.helpViewer()->lastContext(), GetParam().context);
-    EXPECT_EQ(run.program.helpViewer()->currentPage(), QStringLiteral("channel_information.html"));
+    app::HelpViewer& help = *run.program.helpViewer();
+    EXPECT_EQ(help.lastContext(), GetParam().context);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("channel_information.html"));
+    EXPECT_EQ(help.currentAnchor(), QString::fromLatin1(GetParam().anchor));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editors, ContextHelp,
-    testing::Values(HelpCase{{1, kRxColumn}, 2127}, HelpCase{{1, kTxColumn}, 2128},
-                    HelpCase{{1, kDecodeToneColumn}, 2132}, HelpCase{{1, kEncodeToneColumn}, 2133},
-                    HelpCase{{1, kNameColumn}, 1126}, HelpCase{{1, kPowerColumn}, 1129},
-                    HelpCase{{1, kWidthColumn}, 1128}, HelpCase{{1, kScanAddColumn}, 1134},
-                    HelpCase{{1, kBusyLockColumn}, 1130}));
+INSTANTIATE_TEST_SUITE_P(Editors, ContextHelp,
+                         testing::Values(HelpCase{{1, kRxColumn}, 2127, "rx-frequency"},
+                                         HelpCase{{1, kTxColumn}, 2128, "tx-frequency"},
+                                         HelpCase{{1, kDecodeToneColumn}, 2132, "decode-tone"},
+                                         HelpCase{{1, kEncodeToneColumn}, 2133, "encode-tone"},
+                                         HelpCase{{1, kNameColumn}, 1126, "channel-name"},
+                                         HelpCase{{1, kPowerColumn}, 1129, "power"},
+                                         HelpCase{{1, kWidthColumn}, 1128, "width"},
+                                         HelpCase{{1, kScanAddColumn}, 1134, "scan-add"},
+                                         HelpCase{{1, kBusyLockColumn}, 1130, "busy-lock"}));
+
+TEST_F(ChannelView, TheHelpWindowGoesBackForwardHomeAndCloses) {
+    click({1, kPowerColumn});
+    QTest::keyClick(editor(kPowerColumn), Qt::Key_F1);
+    app::HelpViewer& help = *run.program.helpViewer();
+    using Button = app::HelpViewer::Button;
+    EXPECT_FALSE(help.button(Button::Back)->isEnabled());
+    QTest::mouseClick(help.button(Button::Home), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+    QTest::mouseClick(help.button(Button::Back), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("channel_information.html"));
+    EXPECT_EQ(help.currentAnchor(), QStringLiteral("power"));
+    QTest::mouseClick(help.button(Button::Forward), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+    EXPECT_EQ(help.button(Button::Close)->text(), QStringLiteral("Close"));
+    QTest::mouseClick(help.button(Button::Close), Qt::LeftButton);
+    EXPECT_FALSE(help.window()->isVisible());
+}
 
 TEST_F(ChannelView, ADisplayChangeScalesTheLayout) {
     const int nameWidth = grid().columnWidthOf(kNameColumn);
