@@ -37,11 +37,6 @@ bool isEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-QRect scaled(const QRect& rect, float factor) {
-    return {scaledSize(rect.x(), factor), scaledSize(rect.y(), factor),
-            scaledSize(rect.width(), factor), scaledSize(rect.height(), factor)};
-}
-
 QSize scaled(const QSize& size, float factor) {
     return {scaledSize(size.width(), factor), scaledSize(size.height(), factor)};
 }
@@ -58,9 +53,13 @@ CProgramView::CProgramView(CProgramDoc& document, ViewContext& context, QWidget*
     setFont(formFont());
     const DialogUnitBase base = dialogUnitBase(font());
     formSize_ = toPixels(kForm, base).size();
-    resize(formSize_);
+    const QRect gridPlace = toPixels(kGridPlace, base);
+    gridMargins_ = QMargins(gridPlace.left(), gridPlace.top(),
+                            formSize_.width() - gridPlace.x() - gridPlace.width(),
+                            formSize_.height() - gridPlace.y() - gridPlace.height());
     grid_ = new CMSFlexGrid(channels_, gridFont(), this);
-    grid_->setGeometry(toPixels(kGridPlace, base));
+    resize(formSize_);
+    grid_->setGeometry(gridPlace);
     widgets_ = std::make_unique<InPlaceEditorWidgets>(editors_, font(), grid_->viewport(), grid_);
     grid_->verticalHeader()->setDefaultSectionSize(widgets_->height());
     setUpGrid();
@@ -125,11 +124,20 @@ void CProgramView::scaleBy(float factor) {
         grid_->setColumnWidthOf(column, scaledSize(grid_->columnWidthOf(column), factor));
     }
     formSize_ = scaled(formSize_, factor);
+    gridMargins_ = QMargins(
+        scaledSize(gridMargins_.left(), factor), scaledSize(gridMargins_.top(), factor),
+        scaledSize(gridMargins_.right(), factor), scaledSize(gridMargins_.bottom(), factor));
     resize(scaled(size(), factor));
-    grid_->setGeometry(scaled(grid_->geometry(), factor));
+    grid_->setGeometry(rect().marginsRemoved(gridMargins_));
     if (QWidget* frame = parentWidget()) {
         frame->resize(scaled(frame->size(), factor));
     }
+}
+
+void CProgramView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The columns keep their widths: a wider grid leaves the spare width at the right.
+    grid_->setGeometry(rect().marginsRemoved(gridMargins_));
 }
 
 void CProgramView::activate() {

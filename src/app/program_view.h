@@ -3,6 +3,7 @@
 // grid, with the in-place editors laid over its current cell. The grid's texts are the
 // working copy of the channels; the document's image follows at the grid commit.
 
+#include <QMargins>
 #include <QWidget>
 #include <memory>
 
@@ -66,6 +67,8 @@ class CProgramView : public QWidget, public GridSync {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid grows and shrinks with the view, its margins kept.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void setUpGrid();
@@ -93,6 +96,7 @@ class CProgramView : public QWidget, public GridSync {
     ChannelEditors editors_;
     ScreenScaling scaling_;
     QSize formSize_;
+    QMargins gridMargins_;
     CMSFlexGrid* grid_;
     std::unique_ptr<InPlaceEditorWidgets> widgets_;
 };

@@ -460,15 +460,39 @@ TEST_F(ChannelView, TheHelpWindowGoesBackForwardHomeAndCloses) {
     EXPECT_FALSE(help.window()->isVisible());
 }
 
+TEST_F(ChannelView, TheGridFillsItsWindowWhateverItsSizeWithTheColumnsKeptAsTheyAre) {
+    app::CChildFrame* child = run.frame().activeChild();
+    const QSize window = child->size();
+    const QSize shown = grid().size();
+    std::vector<int> widths;
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        widths.push_back(grid().columnWidthOf(column));
+    }
+    const QSize margins = view->size() - grid().size();
+    for (const QSize size : {window + QSize(300, 200), window - QSize(300, 200)}) {
+        child->resize(size);
+        EXPECT_EQ(grid().size() - shown, size - window);
+    }
+    child->showMaximized();
+    EXPECT_EQ(view->size(), child->contentsRect().size());
+    EXPECT_EQ(view->size() - grid().size(), margins);
+    child->showNormal();
+    child->resize(window);
+    EXPECT_EQ(grid().size(), shown);
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        EXPECT_EQ(grid().columnWidthOf(column), widths[static_cast<std::size_t>(column)]);
+    }
+}
+
 TEST_F(ChannelView, ADisplayChangeScalesTheLayout) {
     const int nameWidth = grid().columnWidthOf(kNameColumn);
-    const QSize gridSize = grid().size();
+    const QSize margins = view->size() - grid().size();
     view->displayChanged(800);  // small screens change nothing
     EXPECT_EQ(grid().columnWidthOf(kNameColumn), nameWidth);
     const int recorded = QApplication::primaryScreen()->geometry().width();
     view->displayChanged(recorded * 2);
     EXPECT_EQ(grid().columnWidthOf(kNameColumn), nameWidth * 2);
-    EXPECT_EQ(grid().size(), gridSize * 2);
+    EXPECT_EQ(view->size() - grid().size(), margins * 2);
 }
 
 }  // namespace
