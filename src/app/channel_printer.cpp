@@ -1,7 +1,10 @@
 #include "app/channel_printer.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <array>
 
 #include "app/child_frame.h"
@@ -40,6 +43,16 @@ void paintRow(QPainter& painter, const ChannelGrid& grid, int row, int top, int 
     }
 }
 
+// The document's file name, or the name its window shows while it has no file.
+QString documentName(CChildFrame& child) {
+    if (child.document().hasFile()) {
+        return QFileInfo(toQString(child.document().path())).fileName();
+    }
+    QString name = child.windowTitle();
+    name.remove(QStringLiteral("[*]"));
+    return name;
+}
+
 }  // namespace
 
 void printChannelTable(QPrinter& printer, const ChannelGrid& grid, const QString& header,
@@ -48,7 +61,10 @@ void printChannelTable(QPrinter& printer, const ChannelGrid& grid, const QString
     if (!painter.begin(&printer)) {
         return;
     }
-    painter.setFont(QFont(QStringLiteral("Sans Serif"), kPointSize));
+    // Unshaped, so "Off" is three letters a PDF reader finds, not a ligature glyph.
+    QFont font(QStringLiteral("Sans Serif"), kPointSize);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    painter.setFont(font);
     const QRect page = painter.viewport();
     const int lineHeight = painter.fontMetrics().height();
     const int rowHeight = lineHeight * 3 / 2;
@@ -83,10 +99,25 @@ void printDocument(QPrinter& printer, CChildFrame& child, const ProductState& pr
     CProgramView& view = *child.view();
     view.cellCommit();
     view.gridCommit();
-    QString name = child.windowTitle();
-    name.remove(QStringLiteral("[*]"));
+    const QString name = documentName(child);
+    printer.setDocName(name);
     printChannelTable(printer, view.channels(),
                       toQString(printHeaderText(toStdString(name), product, language)), language);
+}
+
+void preparePrinter(QPrinter& printer, CChildFrame& child) {
+    const QString name = documentName(child);
+    printer.setDocName(name);
+    // A printer chosen before keeps its place; only a print to a file takes the proposal.
+    if (printer.outputFormat() != QPrinter::PdfFormat &&
+        !QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return;
+    }
+    const QDir folder = child.document().hasFile()
+                            ? QFileInfo(toQString(child.document().path())).absoluteDir()
+                            : QDir::current();
+    printer.setOutputFileName(
+        folder.filePath(QFileInfo(name).completeBaseName() + QStringLiteral(".pdf")));
 }
 
 }  // namespace kw::app

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QMenu>
 
 #include "app/program_view.h"
 #include "app/qt_text.h"
@@ -14,6 +16,13 @@ CChildFrame::CChildFrame(std::unique_ptr<DocumentSession> session, ViewContext& 
       session_(std::move(session)),
       view_(new CProgramView(*session_, context, this)) {
     setWidget(view_);
+    // The toolkit's close keys include Ctrl+W, which is the program's Write: a document
+    // window closes with Ctrl+F4 alone.
+    for (QAction* action : systemMenu()->actions()) {
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        }
+    }
     connect(view_, &CProgramView::edited, this, [this] { setModified(true); });
     // A new document is "Channel Information"; an opened one shows its file's name.
     const CProgramDoc& document = session_->document();

@@ -39,6 +39,7 @@ class TypingLimit : public QObject {
 };
 
 const char* const kControlIdProperty = "controlId";
+constexpr int kVisibleListItems = 15;
 
 QWidget* createWidget(InPlaceEditor& editor, const QFont& font, QWidget* host) {
     QWidget* widget = nullptr;
@@ -55,7 +56,10 @@ QWidget* createWidget(InPlaceEditor& editor, const QFont& font, QWidget* host) {
         for (const std::string& item : editor.items()) {
             list->addItem(toQString(item));
         }
-        list->setMaxVisibleItems(12);
+        // A list below the cell with a scroll bar: a style's list centred on the current
+        // item can fill the screen, and the click that opened it then picks an item.
+        list->setMaxVisibleItems(kVisibleListItems);
+        list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         QObject::connect(list, &QComboBox::activated, list,
                          [&editor](int index) { editor.pick(index); });
         widget = list;

@@ -301,6 +301,9 @@ void CMainFrame::connectTransferCommands() {
 
 void CMainFrame::connectPrintCommands() {
     commands_.setHandler(kFilePrint, [this] {
+        if (CChildFrame* child = activeChild()) {
+            preparePrinter(printer_, *child);
+        }
         QPrintDialog dialog(&printer_, this);
         if (dialog.exec() == QDialog::Accepted) {
             printActiveDocument(printer_);

@@ -3,13 +3,19 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include "app/grid_corner_title.h"
 #include "app/grid_table_model.h"
+#include "app/qt_text.h"
 
 namespace kw::app {
 
 CMSFlexGrid::CMSFlexGrid(ChannelGrid& grid, const QFont& font, QWidget* parent)
-    : QTableView(parent), grid_(grid), model_(new GridTableModel(grid, font, this)) {
+    : QTableView(parent),
+      grid_(grid),
+      model_(new GridTableModel(grid, font, this)),
+      corner_(new GridCornerTitle(this)) {
     setFont(font);
+    corner_->setText(toQString(grid_.text(kTitleRow, kRowTitleColumn)));
     // A default column holds fifteen digits of the grid's font: with the layout's width
     // factors the ten columns then fill the form's grid, whatever the font's size.
     horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QString(15, u'0')));
@@ -65,6 +71,14 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* event) {
     emit mouseDown();
 }
 
+void CMSFlexGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    // Over the table's own corner button, which has no text.
+    corner_->setGeometry(verticalHeader()->x(), horizontalHeader()->y(), verticalHeader()->width(),
+                         horizontalHeader()->height());
+    corner_->raise();
+}
+
 QRect CMSFlexGrid::cellRect() const {
     return visualRect(GridTableModel::indexOf(*model_, grid_.current()));
 }
@@ -92,6 +106,7 @@ void CMSFlexGrid::setColumnAlignment(int column, Qt::Alignment alignment) {
 
 void CMSFlexGrid::setFixedColour(const QColor& colour) {
     model_->setFixedColour(colour);
+    corner_->setTextColour(colour);
 }
 
 QColor CMSFlexGrid::fixedColour() const {

@@ -10,6 +10,7 @@
 
 namespace kw::app {
 
+class GridCornerTitle;
 class GridTableModel;
 
 class CMSFlexGrid : public QTableView {
@@ -41,6 +42,8 @@ class CMSFlexGrid : public QTableView {
     QColor fixedColour() const;
     void setCellFontName(const QString& name);
     QFont cellFont(GridCell cell) const;
+    // The top-left cell, which shows the row-title column's title.
+    const GridCornerTitle* cornerTitle() const { return corner_; }
 
     void pageUp();
     void pageDown();
@@ -58,10 +61,12 @@ class CMSFlexGrid : public QTableView {
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void updateGeometries() override;
 
   private:
     ChannelGrid& grid_;
     GridTableModel* model_;
+    GridCornerTitle* corner_;
     bool quiet_ = false;
     bool moveRefused_ = false;
 };

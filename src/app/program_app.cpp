@@ -16,6 +16,7 @@
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/qt_translations.h"
 #include "app/startup_wnd.h"
 #include "platform/code_page_text.h"
 #include "base/plain_name.h"
@@ -64,6 +65,7 @@ bool CProgramApp::initInstance() {
     languageName_ = profile_.get(kSetup, "Language");
     language_ = languageName_ == kChinese ? Language::Chinese : Language::English;
     helpFileName_ = language_ == Language::Chinese ? "chHelp.chm" : "enHelp.chm";
+    qtTranslations_ = installQtTranslations(language_);
     appName_ = profile_.get(kSetup, "AppName");
     restoreProduct();
 
@@ -81,8 +83,7 @@ bool CProgramApp::initInstance() {
     if (!icon.pixmap(QSize(32, 32)).isNull()) {
         QApplication::setWindowIcon(icon);
     }
-    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_,
-                                         toQString(builtInText(BuiltInText::HelpTitle, language_)));
+    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_, language_);
     const QString company = profileText(languageName_, "Company");
     frameContext_ = std::make_unique<FrameContext>(FrameContext{
         *resources_, language_, profileText(languageName_, "Title"), company,

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,6 +88,7 @@ class CProgramApp {
     std::string appName_;
     ProgramPort port_;
     const ResourceSet* resources_ = nullptr;
+    std::unique_ptr<QTranslator> qtTranslations_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<FrameContext> frameContext_;
     std::unique_ptr<CMainFrame> frame_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QWheelEvent>
@@ -36,11 +37,6 @@ bool isEnter(const QKeyEvent* event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-QRect scaled(const QRect& rect, float factor) {
-    return {scaledSize(rect.x(), factor), scaledSize(rect.y(), factor),
-            scaledSize(rect.width(), factor), scaledSize(rect.height(), factor)};
-}
-
 QSize scaled(const QSize& size, float factor) {
     return {scaledSize(size.width(), factor), scaledSize(size.height(), factor)};
 }
@@ -53,9 +49,13 @@ CProgramView::CProgramView(DocumentSession& session, ViewContext& context, QWidg
     setFont(formFont());
     const DialogUnitBase base = dialogUnitBase(font());
     formSize_ = toPixels(kForm, base).size();
-    resize(formSize_);
+    const QRect gridPlace = toPixels(kGridPlace, base);
+    gridMargins_ = QMargins(gridPlace.left(), gridPlace.top(),
+                            formSize_.width() - gridPlace.x() - gridPlace.width(),
+                            formSize_.height() - gridPlace.y() - gridPlace.height());
     grid_ = new CMSFlexGrid(session_.grid(), gridFont(), this);
-    grid_->setGeometry(toPixels(kGridPlace, base));
+    resize(formSize_);
+    grid_->setGeometry(gridPlace);
     widgets_ = std::make_unique<InPlaceEditorWidgets>(session_.editors(), font(), grid_->viewport(),
                                                       grid_);
     grid_->verticalHeader()->setDefaultSectionSize(widgets_->height());
@@ -121,11 +121,20 @@ void CProgramView::scaleBy(float factor) {
         grid_->setColumnWidthOf(column, scaledSize(grid_->columnWidthOf(column), factor));
     }
     formSize_ = scaled(formSize_, factor);
+    gridMargins_ = QMargins(
+        scaledSize(gridMargins_.left(), factor), scaledSize(gridMargins_.top(), factor),
+        scaledSize(gridMargins_.right(), factor), scaledSize(gridMargins_.bottom(), factor));
     resize(scaled(size(), factor));
-    grid_->setGeometry(scaled(grid_->geometry(), factor));
+    grid_->setGeometry(rect().marginsRemoved(gridMargins_));
     if (QWidget* frame = parentWidget()) {
         frame->resize(scaled(frame->size(), factor));
     }
+}
+
+void CProgramView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The columns keep their widths: a wider grid leaves the spare width at the right.
+    grid_->setGeometry(rect().marginsRemoved(gridMargins_));
 }
 
 void CProgramView::activate() {
@@ -196,6 +205,13 @@ void CProgramView::onScrolled() {
     grid_->viewport()->update();
 }
 
+void CProgramView::cancelEdit() {
+    // The cell keeps its text; the editor takes it again when it next shows.
+    session_.editors().current(session_.grid()).hide();
+    widgets_->followState();
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
 void CProgramView::showEditor() {
     session_.editors().showEditor(session_.grid());
     widgets_->followState();
@@ -231,9 +247,17 @@ bool CProgramView::editorKey(QObject* editor, QKeyEvent* event) {
         requestHelp(id);
         return true;
     }
+    const bool editBox = widgets_->isEditBox(editor);
+    if (event->key() == Qt::Key_Escape) {
+        cancelEdit();
+        return true;
+    }
+    if (editBox && event->matches(QKeySequence::SelectAll)) {
+        static_cast<QLineEdit*>(editor)->selectAll();
+        return true;
+    }
     const EditorKey key = editorKeyOf(*event);
-    const EditorKind kind =
-        widgets_->isEditBox(editor) ? EditorKind::EditBox : EditorKind::DropDownList;
+    const EditorKind kind = editBox ? EditorKind::EditBox : EditorKind::DropDownList;
     if (const auto target = cellAfterKey(session_.grid().current(), key, kind)) {
         grid_->moveCurrentCell(*target);
         return true;

@@ -4,6 +4,7 @@
 // of the document's session, whose texts are the working copy of the channels; the
 // document's image follows at the grid commit.
 
+#include <QMargins>
 #include <QWidget>
 #include <memory>
 
@@ -65,6 +66,8 @@ class CProgramView : public QWidget, public GridSync {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid grows and shrinks with the view, its margins kept.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void setUpGrid();
@@ -73,6 +76,8 @@ class CProgramView : public QWidget, public GridSync {
     void onMouseDown();
     void onScrolled();
     void showEditor();
+    // Escape: the editor goes without a commit.
+    void cancelEdit();
     // The cell commit of the current cell, with its message when it was refused.
     CellCommitOutcome commitCurrentCell();
     void report(const CellCommitOutcome& outcome, int row);
@@ -87,6 +92,7 @@ class CProgramView : public QWidget, public GridSync {
     ViewContext& context_;
     ScreenScaling scaling_;
     QSize formSize_;
+    QMargins gridMargins_;
     CMSFlexGrid* grid_;
     std::unique_ptr<InPlaceEditorWidgets> widgets_;
 };

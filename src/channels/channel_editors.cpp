@@ -60,14 +60,54 @@ void writeNewChannelDefaults(ChannelGrid& grid, int row, const std::string& rx) 
     grid.setText({row, kBusyLockColumn}, std::string(kBusyOffWord.in(language)));
 }
 
-CellCommitOutcome committed() {
-    return {CellCommitStatus::Committed, {}, {}, {}};
-}
-
 // What the frequency editor's key filter lets through: digits and at most one ".".
 bool isTypeableFrequency(std::string_view text) {
     return text.find_first_not_of("0123456789.") == text.npos &&
            std::count(text.begin(), text.end(), '.') <= 1;
+}
+
+// The editor's text into the current cell by the column's rule; a refusal changes nothing.
+// A Tx the rules move into the band is reported with what was given and what is stored.
+CellCommitOutcome takeEditorText(ChannelGrid& grid, const std::string& typed,
+                                 const ProductState& product) {
+    const auto [row, column] = grid.current();
+    const std::string rx = grid.text(row, kRxColumn);
+    const std::string tx = grid.text(row, kTxColumn);
+    if ((column == kRxColumn || column == kTxColumn) && !isTypeableFrequency(typed)) {
+        return {CellCommitStatus::Rejected, MessageId::ErrorDataFormat, {}, {}};
+    }
+    CellCommitOutcome outcome;
+    if (column == kRxColumn) {
+        if (typed.empty()) {
+            grid.clearChannel(row);
+            return outcome;
+        }
+        ParsedFrequency parsed = parseFrequency(typed);
+        if (const auto rejection = validateRx(parsed.value, product)) {
+            return {CellCommitStatus::Rejected, rejection, {}, {}};
+        }
+        if (rx.empty()) {
+            writeNewChannelDefaults(grid, row, parsed.text);
+        }
+        grid.setText({row, kRxColumn}, std::move(parsed.text));
+    } else if (column == kTxColumn) {
+        std::string stored = coerceTx(typed, rx, product);
+        if (!rx.empty() && stored != parseFrequency(typed).text) {
+            outcome.changed = ChangedValue{{row, kTxColumn}, typed, stored};
+        }
+        grid.setText({row, kTxColumn}, std::move(stored));
+    } else if (rx.empty() && tx.empty()) {
+        grid.setText({row, column}, {});
+    } else if (column == kNameColumn) {
+        GbkCodec codec;
+        if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
+            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem), {}};
+        }
+        grid.setText({row, column}, typed);
+    } else {
+        grid.setText({row, column}, typed);
+    }
+    return outcome;
 }
 
 }  // namespace
@@ -115,46 +155,17 @@ CellCommitOutcome ChannelEditors::commitCell(ChannelGrid& grid, const ProductSta
         editor.hide();
         return {};
     }
-    const auto [row, column] = grid.current();
-    const std::string rx = grid.text(row, kRxColumn);
-    const std::string tx = grid.text(row, kTxColumn);
-    const std::string& typed = editor.text();
-    if ((column == kRxColumn || column == kTxColumn) && !isTypeableFrequency(typed)) {
-        return {CellCommitStatus::Rejected, MessageId::ErrorDataFormat, {}, {}};
-    }
-    CellCommitOutcome outcome = committed();
-    if (column == kRxColumn) {
-        if (typed.empty()) {
-            grid.clearChannel(row);
-            editor.hide();
-            return committed();
-        }
-        ParsedFrequency parsed = parseFrequency(typed);
-        if (const auto rejection = validateRx(parsed.value, product)) {
-            return {CellCommitStatus::Rejected, rejection, {}, {}};
-        }
-        if (rx.empty()) {
-            writeNewChannelDefaults(grid, row, parsed.text);
-        }
-        grid.setText({row, kRxColumn}, std::move(parsed.text));
-    } else if (column == kTxColumn) {
-        std::string stored = coerceTx(typed, rx, product);
-        if (!rx.empty() && stored != parseFrequency(typed).text) {
-            outcome.changed = ChangedValue{{row, kTxColumn}, typed, stored};
-        }
-        grid.setText({row, kTxColumn}, std::move(stored));
-    } else if (rx.empty() && tx.empty()) {
-        grid.setText({row, column}, {});
-    } else if (column == kNameColumn) {
-        GbkCodec codec;
-        if (const ChannelNameEncoding name = encodeChannelName(typed, codec); !name) {
-            return {CellCommitStatus::Rejected, {}, nameProblemText(name.problem), {}};
-        }
-        grid.setText({row, column}, typed);
-    } else {
-        grid.setText({row, column}, typed);
+    const int row = grid.current().row;
+    const auto before = grid.recordBytes(row);
+    CellCommitOutcome outcome = takeEditorText(grid, editor.text(), product);
+    if (outcome.rejected()) {
+        return outcome;
     }
     editor.hide();
+    // A document changes with its bytes only: an empty entry into an empty row is none.
+    if (grid.recordBytes(row) != before) {
+        outcome.status = CellCommitStatus::Committed;
+    }
     return outcome;
 }
 

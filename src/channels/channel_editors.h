@@ -26,8 +26,8 @@ inline constexpr int kFrequencyEditorLength = 9;
 inline constexpr int kNameEditorLength = 7;
 
 enum class CellCommitStatus {
-    Unchanged,  // the editor was hidden or not edited: nothing changed, the editor is hidden
-    Committed,  // the cells took the editor's text; the editor is hidden
+    Unchanged,  // hidden, not edited, or the row's record bytes stay: the editor is hidden
+    Committed,  // the row's record bytes changed with the editor's text; the editor is hidden
     Rejected,   // the cells kept their texts; the editor stays visible
 };
 

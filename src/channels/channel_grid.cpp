@@ -118,25 +118,34 @@ void ChannelGrid::commit(RadioImage& image, const ProductState& product) const {
     product.writeInto(image);
     GbkCodec codec;
     for (int row = kFirstChannelRow; row <= kFrRow; ++row) {
-        const ImageRow record = channelRecord(image, recordOfRow(row));
-        const auto cell = [&](int column) -> const std::string& { return text(row, column); };
-        putFrequency(record, record::kRxFrequency, cell(kRxColumn));
-        putFrequency(record, record::kTxFrequency, cell(kTxColumn));
-        putTone(record, record::kDecodeTone, cell(kDecodeToneColumn));
-        putTone(record, record::kEncodeTone, cell(kEncodeToneColumn));
-        // Cell commits refuse names that do not fit; what fits is kept all the same.
-        const ChannelNameBytes name = encodeChannelName(cell(kNameColumn), codec).bytes;
-        std::copy(name.begin(), name.end(), record.begin() + record::kName);
-        constexpr std::uint8_t kRebuilt =
-            kOffsetDirection | kHighPower | kWide | kScanAdd | kBusyLock;
-        record[record::kFlags] = static_cast<std::uint8_t>(
-            (record[record::kFlags] & ~kRebuilt) |
-            bitIf(kHighPowerWord.matches(cell(kPowerColumn)), kHighPower) |
-            bitIf(kWideWord.matches(cell(kWidthColumn)), kWide) |
-            bitIf(kYesWord.matches(cell(kScanAddColumn)), kScanAdd) |
-            busyLockBits(cell(kBusyLockColumn)) |
-            offsetDirection(cell(kRxColumn), cell(kTxColumn)));
+        commitRow(row, channelRecord(image, recordOfRow(row)), codec);
     }
+}
+
+std::array<std::uint8_t, kRowSize> ChannelGrid::recordBytes(int row) const {
+    std::array<std::uint8_t, kRowSize> record;
+    record.fill(kEmptyByte);
+    GbkCodec codec;
+    commitRow(row, record, codec);
+    return record;
+}
+
+void ChannelGrid::commitRow(int row, ImageRow record, GbkCodec& codec) const {
+    const auto cell = [&](int column) -> const std::string& { return text(row, column); };
+    putFrequency(record, record::kRxFrequency, cell(kRxColumn));
+    putFrequency(record, record::kTxFrequency, cell(kTxColumn));
+    putTone(record, record::kDecodeTone, cell(kDecodeToneColumn));
+    putTone(record, record::kEncodeTone, cell(kEncodeToneColumn));
+    // Cell commits refuse names that do not fit; what fits is kept all the same.
+    const ChannelNameBytes name = encodeChannelName(cell(kNameColumn), codec).bytes;
+    std::copy(name.begin(), name.end(), record.begin() + record::kName);
+    constexpr std::uint8_t kRebuilt = kOffsetDirection | kHighPower | kWide | kScanAdd | kBusyLock;
+    record[record::kFlags] = static_cast<std::uint8_t>(
+        (record[record::kFlags] & ~kRebuilt) |
+        bitIf(kHighPowerWord.matches(cell(kPowerColumn)), kHighPower) |
+        bitIf(kWideWord.matches(cell(kWidthColumn)), kWide) |
+        bitIf(kYesWord.matches(cell(kScanAddColumn)), kScanAdd) |
+        busyLockBits(cell(kBusyLockColumn)) | offsetDirection(cell(kRxColumn), cell(kTxColumn)));
 }
 
 }  // namespace kw

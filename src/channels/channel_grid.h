@@ -4,6 +4,7 @@
 // next grid commit.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "channels/grid_layout.h"
@@ -12,6 +13,8 @@
 #include "res/language.h"
 
 namespace kw {
+
+class GbkCodec;
 
 class ChannelGrid {
   public:
@@ -37,8 +40,11 @@ class ChannelGrid {
     // Product block and band bytes from the product state, then rows 1-129 -> records.
     // Record bytes 12, 14, 15 and bit 0 of byte 13 stay as they are.
     void commit(RadioImage& image, const ProductState& product) const;
+    // The bytes row `row` commits into an erased record.
+    std::array<std::uint8_t, kRowSize> recordBytes(int row) const;
 
   private:
+    void commitRow(int row, ImageRow record, GbkCodec& codec) const;
     static std::size_t index(int row, int column) {
         return static_cast<std::size_t>(row) * kGridColumnCount + static_cast<std::size_t>(column);
     }

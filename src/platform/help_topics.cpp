@@ -45,6 +45,24 @@ constexpr std::array<TopicRange, 24> kTopics{{
     {resource::kMainMenu, resource::kDocumentMenu, "main_window.html"},
 }};
 
+struct TopicAnchor {
+    int context;
+    std::string_view anchor;
+};
+
+// The contexts of the channel editors, one for each column they edit.
+constexpr std::array<TopicAnchor, 9> kChannelColumnAnchors{{
+    {2127, "rx-frequency"},
+    {2128, "tx-frequency"},
+    {2132, "decode-tone"},
+    {2133, "encode-tone"},
+    {1126, "channel-name"},
+    {1129, "power"},
+    {1128, "width"},
+    {1134, "scan-add"},
+    {1130, "busy-lock"},
+}};
+
 }  // namespace
 
 constexpr TopicRange kOptionalFeaturesControls{1115, 1137, "optional_features.html"};
@@ -60,6 +78,18 @@ std::string_view helpPageFor(int context, HelpWindow window) {
         }
     }
     return kHelpIndexPage;
+}
+
+std::string_view helpAnchorFor(int context, HelpWindow window) {
+    if (window != HelpWindow::Program) {
+        return {};
+    }
+    for (const TopicAnchor& topic : kChannelColumnAnchors) {
+        if (topic.context == context) {
+            return topic.anchor;
+        }
+    }
+    return {};
 }
 
 std::optional<std::string> helpPagePath(std::string_view programDirectory,

@@ -19,6 +19,10 @@ enum class HelpWindow { Program, OptionalFeatures };
 [[nodiscard]] std::string_view helpPageFor(int context,
                                            HelpWindow window = HelpWindow::Program);
 
+// The section of its page a context opens at: the channel page has one per grid column.
+// Empty for the top of the page.
+[[nodiscard]] std::string_view helpAnchorFor(int context, HelpWindow window = HelpWindow::Program);
+
 // The page's full path. `helpFileName` is a bare name such as "enHelp.chm"; anything
 // that could leave the help folder gives nothing.
 [[nodiscard]] std::optional<std::string> helpPagePath(std::string_view programDirectory,

@@ -33,6 +33,10 @@ enum class BuiltInText {
     ChannelNameNotRepresentable,
     SaveChanges,
     HelpTitle,
+    HelpBack,
+    HelpForward,
+    HelpHome,
+    HelpClose,
     CancelTransferToClose,
 };
 

@@ -184,18 +184,21 @@ TEST(CellCommit, TxColumnIsCoercedAndTheChangeReported) {
         Row before;
         const char* typed;
         const char* tx;
+        CellCommitStatus status;
         bool changed;
     };
     const Case cases[] = {
-        {kChannel, "145.123", "145.12300", false}, {kChannel, "180", "136.00000", true},
-        {kChannel, "", "136.00000", true},         {kChannel, "999999999", "136.00000", true},
-        {kEmptyRow, "145.6", "", false},
+        {kChannel, "145.123", "145.12300", CellCommitStatus::Committed, false},
+        {kChannel, "180", "136.00000", CellCommitStatus::Committed, true},
+        {kChannel, "", "136.00000", CellCommitStatus::Committed, true},
+        {kChannel, "999999999", "136.00000", CellCommitStatus::Committed, true},
+        {kEmptyRow, "145.6", "", CellCommitStatus::Unchanged, false},
     };
     for (const Case& c : cases) {
         Editing editing;
         editing.fillRow(2, c.before);
         const CellCommitOutcome outcome = editing.typeAndLeave({2, kTxColumn}, c.typed);
-        EXPECT_EQ(outcome.status, CellCommitStatus::Committed);
+        EXPECT_EQ(outcome.status, c.status) << c.typed;
         EXPECT_FALSE(outcome.message);
         EXPECT_EQ(editing.grid.text(2, kTxColumn), c.tx) << c.typed;
         EXPECT_EQ(editing.grid.text(2, kRxColumn), c.before[0]);
@@ -232,9 +235,9 @@ TEST(CellCommit, OtherColumnsTakeTheEditorsTextOnlyInAChannel) {
         {kChannel, kNameColumn, "ABCDEFG信", CellCommitStatus::Rejected, "CH"},
         {kChannel, kPowerColumn, "High", CellCommitStatus::Committed, "High"},
         {kChannel, kBusyLockColumn, "QT/DQT", CellCommitStatus::Committed, "QT/DQT"},
-        {kEmptyRow, kPowerColumn, "High", CellCommitStatus::Committed, ""},
-        {kEmptyRow, kEncodeToneColumn, "88.5", CellCommitStatus::Committed, ""},
-        {kEmptyRow, kNameColumn, "ABC", CellCommitStatus::Committed, ""},
+        {kEmptyRow, kPowerColumn, "High", CellCommitStatus::Unchanged, ""},
+        {kEmptyRow, kEncodeToneColumn, "88.5", CellCommitStatus::Unchanged, ""},
+        {kEmptyRow, kNameColumn, "ABC", CellCommitStatus::Unchanged, ""},
     };
     for (const Case& c : cases) {
         Editing editing;
@@ -269,6 +272,41 @@ TEST(CellCommit, AVisitWithoutAnEditChangesNothing) {
         EXPECT_EQ(outcome.status, CellCommitStatus::Unchanged) << column;
         EXPECT_EQ(editing.row(9), unusual) << column;
         EXPECT_FALSE(editing.editors.forColumn(column).visible());
+    }
+}
+
+// Only a change of a record's bytes is an edit of the document.
+TEST(CellCommit, AnEditThatLeavesTheRecordsBytesIsNoCommit) {
+    struct Case {
+        Row before;
+        int column;
+        const char* value;
+        CellCommitStatus status;
+    };
+    const Case cases[] = {
+        {kEmptyRow, kRxColumn, "", CellCommitStatus::Unchanged},
+        {kEmptyRow, kNameColumn, "", CellCommitStatus::Unchanged},
+        {kEmptyRow, kScanAddColumn, "No", CellCommitStatus::Unchanged},
+        {kChannel, kRxColumn, "145", CellCommitStatus::Unchanged},
+        {kChannel, kTxColumn, "146.000", CellCommitStatus::Unchanged},
+        {kChannel, kNameColumn, "CH", CellCommitStatus::Unchanged},
+        {kChannel, kPowerColumn, "Low", CellCommitStatus::Unchanged},
+        {kChannel, kPowerColumn, "High", CellCommitStatus::Committed},
+        {kChannel, kNameColumn, "CH1", CellCommitStatus::Committed},
+        {kChannel, kRxColumn, "", CellCommitStatus::Committed},
+    };
+    for (const Case& c : cases) {
+        Editing editing;
+        editing.fillRow(8, c.before);
+        InPlaceEditor& editor = editing.enter({8, c.column});
+        if (editor.kind() == EditorKind::EditBox) {
+            editor.type(c.value);
+        } else {
+            editor.pick(editor.itemIndex(c.value).value());
+        }
+        const CellCommitOutcome outcome = editing.editors.commitCell(editing.grid, editing.product);
+        EXPECT_EQ(outcome.status, c.status) << c.column << ' ' << c.value;
+        EXPECT_FALSE(editor.visible());
     }
 }
 

@@ -1,20 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "app/child_frame.h"
+#include "app/grid_corner_title.h"
 #include "app/grid_table_model.h"
 #include "app/help_viewer.h"
 #include "app/main_frame.h"
 #include "app/ms_flex_grid.h"
+#include "app/process_dlg.h"
 #include "app/program_view.h"
+#include "app/transfer_windows.h"
 #include "channels/frequency_codec.h"
 #include "gui_support.h"
 #include "model/image_layout.h"
@@ -32,6 +37,7 @@ class ChannelView : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(run.start());
         run.frame().show();
+        run.frame().activateWindow();
         QApplication::setActiveWindow(&run.frame());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&run.frame()));
         view = run.frame().activeChild()->view();
@@ -87,6 +93,13 @@ TEST_F(ChannelView, GridShowsTitlesFixedColourCourierNamesAndWidthsFromTheBase) 
     EXPECT_EQ(grid().fixedColour(), QColor(0, 50, 240));
     EXPECT_EQ(grid().model()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
               QColor(0, 50, 240));
+    // The top-left cell holds the row titles' own title.
+    const app::GridCornerTitle* corner = grid().cornerTitle();
+    EXPECT_EQ(corner->text(), "CH");
+    EXPECT_TRUE(corner->isVisible());
+    EXPECT_EQ(corner->geometry(),
+              QRect(grid().verticalHeader()->x(), grid().horizontalHeader()->y(),
+                    grid().verticalHeader()->width(), grid().horizontalHeader()->height()));
     EXPECT_EQ(grid().cellFont({1, kNameColumn}).family(), "Courier");
     EXPECT_EQ(grid().cellFont({129, kNameColumn}).family(), "Courier");
     EXPECT_NE(grid().cellFont({1, kRxColumn}).family(), "Courier");
@@ -109,6 +122,7 @@ TEST_F(ChannelView, AChineseGridHasChineseTitlesListsAndDefaults) {
     app::CMSFlexGrid& chineseGrid = *chineseView->grid();
     EXPECT_EQ(chineseGrid.model()->headerData(0, Qt::Horizontal).toString(), "接收频率");
     EXPECT_EQ(chineseGrid.textMatrix(0, 0), "信道");
+    EXPECT_EQ(chineseGrid.cornerTitle()->text(), "信道");
     EXPECT_EQ(qobject_cast<QComboBox*>(chineseView->editorWidget(kBusyLockColumn))->itemText(1),
               "载波");
     chineseGrid.moveCurrentCell({1, kRxColumn});
@@ -218,6 +232,11 @@ TEST_F(ChannelView, ListsPickedInAnEmptyRowLeaveItEmpty) {
     QTest::keyClick(list, Qt::Key_Down);
     click({5, kPowerColumn});
     EXPECT_EQ(view->channels().text(4, kPowerColumn), "");
+    // Nor does an empty entry: no byte changed, so the document did not.
+    typeInto({5, kRxColumn}, "1");
+    QTest::keyClick(editor(kRxColumn), Qt::Key_Backspace);
+    QTest::keyClick(editor(kRxColumn), Qt::Key_Return);
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
 }
 
 TEST_F(ChannelView, AListPickTakesTheItemIntoTheCell) {
@@ -229,6 +248,26 @@ TEST_F(ChannelView, AListPickTakesTheItemIntoTheCell) {
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(view->channels().text(1, kPowerColumn), "Low");
     EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(ChannelView, TheToneListShowsFifteenItemsAndAClickThatOnlyClosesItPicksNothing) {
+    makeChannel(1);
+    run.frame().activeChild()->setModified(false);
+    click({1, kDecodeToneColumn});
+    auto* list = qobject_cast<QComboBox*>(editor(kDecodeToneColumn));
+    const QPoint centre = list->rect().center();
+    QTest::mouseClick(list, Qt::LeftButton, {}, centre);
+    QWidget* popup = list->view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    EXPECT_EQ(list->view()->height() / list->view()->sizeHintForRow(0), 15);
+    EXPECT_TRUE(list->view()->verticalScrollBar()->isVisible());
+    // The list opens below the cell; a second click on the cell only closes it.
+    EXPECT_FALSE(popup->geometry().contains(list->mapToGlobal(centre)));
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(list->mapToGlobal(centre)));
+    EXPECT_FALSE(popup->isVisible());
+    click({2, kDecodeToneColumn});
+    EXPECT_EQ(view->channels().text(1, kDecodeToneColumn), "None");
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
 }
 
 TEST_F(ChannelView, AScrollHidesTheEditorAndItsTextIsNotTaken) {
@@ -335,37 +374,125 @@ TEST_F(ChannelView, TypingOnTheGridEditsItsCurrentCell) {
     EXPECT_EQ(view->channels().text(1, kRxColumn), "146.00000");
 }
 
+TEST_F(ChannelView, EscapeLeavesTheEditorWithoutACommitAndCtrlASelectsAllOfItsText) {
+    makeChannel(1);
+    run.frame().activeChild()->setModified(false);
+    for (const int column : {kRxColumn, kNameColumn, kPowerColumn}) {
+        click({1, column});
+        const std::string before = view->channels().text(1, column);
+        if (QLineEdit* edit = lineEditor(column)) {
+            QTest::keyClick(edit, Qt::Key_End);
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            EXPECT_EQ(edit->selectedText(), edit->text()) << column;
+            QTest::keyClicks(edit, "14");
+        } else {
+            QTest::keyClick(editor(column), Qt::Key_Up);
+        }
+        QTest::keyClick(editor(column), Qt::Key_Escape);
+        EXPECT_FALSE(editor(column)->isVisible()) << column;
+        EXPECT_TRUE(grid().hasFocus()) << column;
+        click({2, column});
+        EXPECT_EQ(view->channels().text(1, column), before) << column;
+    }
+    EXPECT_FALSE(run.frame().activeChild()->isModified());
+    click({1, kRxColumn});
+    EXPECT_EQ(lineEditor(kRxColumn)->text(), "145.50000");
+}
+
+// The program's Ctrl+W is Write wherever the focus is; the document window closes with
+// Ctrl+F4.
+TEST_F(ChannelView, CtrlWInACellOpensTheWriteWindowAndCtrlF4ClosesTheDocumentWindow) {
+    click({1, kRxColumn});
+    QTest::keyClick(editor(kRxColumn), Qt::Key_W, Qt::ControlModifier);
+    app::CProcessDlg* process = run.frame().transfers().openWindow();
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(process->windowTitle(), QStringLiteral("Write Data"));
+    EXPECT_TRUE(run.frame().activeChild()->isVisible());
+    process->reject();
+    click({1, kRxColumn});
+    QTest::keyClick(editor(kRxColumn), Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_FALSE(run.frame().activeChild()->isVisible());
+}
+
 struct HelpCase {
     GridCell cell;
     int context;
+    const char* anchor;  // the column's section of the channel page
 };
 
 class ContextHelp : public ChannelView, public testing::WithParamInterface<HelpCase> {};
 
-TEST_P(ContextHelp, F1OpensTheTopicOfTheEditorAndItsColumn) {
+TEST_P(ContextHelp, F1OpensTheTopicOfTheEditorAtItsColumn) {
     click(GetParam().cell);
     QTest::keyClick(editor(GetParam().cell.column), Qt::Key_F1);
-    EXPECT_EQ(run.program.helpViewer()->lastContext(), GetParam().context);
-    EXPECT_EQ(run.program.helpViewer()->currentPage(), QStringLiteral("channel_information.html"));
+    app::HelpViewer& help = *run.program.helpViewer();
+    EXPECT_EQ(help.lastContext(), GetParam().context);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("channel_information.html"));
+    EXPECT_EQ(help.currentAnchor(), QString::fromLatin1(GetParam().anchor));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editors, ContextHelp,
-    testing::Values(HelpCase{{1, kRxColumn}, 2127}, HelpCase{{1, kTxColumn}, 2128},
-                    HelpCase{{1, kDecodeToneColumn}, 2132}, HelpCase{{1, kEncodeToneColumn}, 2133},
-                    HelpCase{{1, kNameColumn}, 1126}, HelpCase{{1, kPowerColumn}, 1129},
-                    HelpCase{{1, kWidthColumn}, 1128}, HelpCase{{1, kScanAddColumn}, 1134},
-                    HelpCase{{1, kBusyLockColumn}, 1130}));
+INSTANTIATE_TEST_SUITE_P(Editors, ContextHelp,
+                         testing::Values(HelpCase{{1, kRxColumn}, 2127, "rx-frequency"},
+                                         HelpCase{{1, kTxColumn}, 2128, "tx-frequency"},
+                                         HelpCase{{1, kDecodeToneColumn}, 2132, "decode-tone"},
+                                         HelpCase{{1, kEncodeToneColumn}, 2133, "encode-tone"},
+                                         HelpCase{{1, kNameColumn}, 1126, "channel-name"},
+                                         HelpCase{{1, kPowerColumn}, 1129, "power"},
+                                         HelpCase{{1, kWidthColumn}, 1128, "width"},
+                                         HelpCase{{1, kScanAddColumn}, 1134, "scan-add"},
+                                         HelpCase{{1, kBusyLockColumn}, 1130, "busy-lock"}));
+
+TEST_F(ChannelView, TheHelpWindowGoesBackForwardHomeAndCloses) {
+    click({1, kPowerColumn});
+    QTest::keyClick(editor(kPowerColumn), Qt::Key_F1);
+    app::HelpViewer& help = *run.program.helpViewer();
+    using Button = app::HelpViewer::Button;
+    EXPECT_FALSE(help.button(Button::Back)->isEnabled());
+    QTest::mouseClick(help.button(Button::Home), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+    QTest::mouseClick(help.button(Button::Back), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("channel_information.html"));
+    EXPECT_EQ(help.currentAnchor(), QStringLiteral("power"));
+    QTest::mouseClick(help.button(Button::Forward), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+    EXPECT_EQ(help.button(Button::Close)->text(), QStringLiteral("Close"));
+    QTest::mouseClick(help.button(Button::Close), Qt::LeftButton);
+    EXPECT_FALSE(help.window()->isVisible());
+}
+
+TEST_F(ChannelView, TheGridFillsItsWindowWhateverItsSizeWithTheColumnsKeptAsTheyAre) {
+    app::CChildFrame* child = run.frame().activeChild();
+    const QSize window = child->size();
+    const QSize shown = grid().size();
+    std::vector<int> widths;
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        widths.push_back(grid().columnWidthOf(column));
+    }
+    const QSize margins = view->size() - grid().size();
+    for (const QSize size : {window + QSize(300, 200), window - QSize(300, 200)}) {
+        child->resize(size);
+        EXPECT_EQ(grid().size() - shown, size - window);
+    }
+    child->showMaximized();
+    EXPECT_EQ(view->size(), child->contentsRect().size());
+    EXPECT_EQ(view->size() - grid().size(), margins);
+    child->showNormal();
+    child->resize(window);
+    EXPECT_EQ(grid().size(), shown);
+    for (int column = 0; column < kGridColumnCount; ++column) {
+        EXPECT_EQ(grid().columnWidthOf(column), widths[static_cast<std::size_t>(column)]);
+    }
+}
 
 TEST_F(ChannelView, ADisplayChangeScalesTheLayout) {
     const int nameWidth = grid().columnWidthOf(kNameColumn);
-    const QSize gridSize = grid().size();
+    const QSize margins = view->size() - grid().size();
     view->displayChanged(800);  // small screens change nothing
     EXPECT_EQ(grid().columnWidthOf(kNameColumn), nameWidth);
     const int recorded = QApplication::primaryScreen()->geometry().width();
     view->displayChanged(recorded * 2);
     EXPECT_EQ(grid().columnWidthOf(kNameColumn), nameWidth * 2);
-    EXPECT_EQ(grid().size(), gridSize * 2);
+    EXPECT_EQ(view->size() - grid().size(), margins * 2);
 }
 
 }  // namespace

@@ -117,7 +117,7 @@ TEST(TemplateDialogs, ControlsSitWhereTheTemplateSaysInDialogUnits) {
 
 TEST(TemplateDialogs, F1OpensTheHelpPageOfTheFocusedControl) {
     ProgramDir dir;
-    app::HelpViewer help(dir.directory(), "enHelp.chm", QStringLiteral("Help"));
+    app::HelpViewer help(dir.directory(), "enHelp.chm", Language::English);
     app::CLanguageDlg dialog(english(), Language::English, nullptr);
     std::vector<int> contexts;
     dialog.setHelpHandler([&](int context) {
@@ -142,7 +142,7 @@ TEST(TemplateDialogs, LanguageDialogSelectsTheCurrentLanguage) {
 }
 
 TEST(Help, AMissingHelpFolderDoesNothing) {
-    app::HelpViewer help("/nonexistent/", "enHelp.chm", QStringLiteral("Help"));
+    app::HelpViewer help("/nonexistent/", "enHelp.chm", Language::English);
     EXPECT_FALSE(help.showContext(32786, nullptr));
     EXPECT_EQ(help.window(), nullptr);
 }
@@ -150,10 +150,16 @@ TEST(Help, AMissingHelpFolderDoesNothing) {
 TEST(Help, EveryTopicHasItsPageInBothLanguages) {
     ProgramDir dir;
     for (const char* file : {"enHelp.chm", "chHelp.chm"}) {
-        app::HelpViewer help(dir.directory(), file, QStringLiteral("Help"));
+        app::HelpViewer help(dir.directory(), file, Language::English);
         for (const int context : {57600, 57601, 57602, 57603, 57606, 57664, 57665, 59392, 32772,
                                   32773, 32774, 32777, 32786, 32787, 32788, 32793, 32799, 129}) {
             EXPECT_TRUE(help.showContext(context, nullptr)) << file << " " << context;
+        }
+        // Each column's section is on the channel page.
+        for (const int context : {2127, 2128, 2132, 2133, 1126, 1129, 1128, 1134, 1130}) {
+            const std::string page = *helpPagePath(dir.directory(), file, helpPageFor(context));
+            const std::string anchor = "name=\"" + std::string(helpAnchorFor(context)) + "\"";
+            EXPECT_NE(readFile(page).find(anchor), std::string::npos) << file << " " << anchor;
         }
     }
 }

@@ -75,5 +75,39 @@ TEST(Printing, TheFramePrintsTheActiveDocumentToAPdfFile) {
     EXPECT_FALSE(run.frame().activeChild()->isModified());
 }
 
+TEST(Printing, TheDocumentsNameIsThePrintsTitleAndItsFileProposal) {
+    ProgramDir dir;
+    RunningProgram run(dir);
+    ASSERT_TRUE(run.start());
+    app::CChildFrame* child = run.frame().activeChild();
+    run.files.setNextFileName(QString::fromStdString(dir.file("edited.dat")));
+    ASSERT_TRUE(run.frame().saveDocument(child, true));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);  // the dialog's Print to File
+    app::preparePrinter(printer, *child);
+    EXPECT_EQ(printer.outputFileName(), QString::fromStdString(dir.file("edited.pdf")));
+    run.frame().printActiveDocument(printer);
+    // The PDF's title, in UTF-16 with its byte-order mark.
+    std::string title = "/Title (\xFE\xFF";
+    for (const char c : std::string_view("edited.dat")) {
+        title += '\0';
+        title += c;
+    }
+    EXPECT_NE(readFile(dir.file("edited.pdf")).find(title + ")"), std::string::npos);
+}
+
+// A reader's search finds the words as they were typed, not a ligature glyph for "ff".
+TEST(Printing, TheTextIsUnshapedSoItsLettersAreFound) {
+    TempDir dir;
+    ChannelGrid grid(Language::Chinese);  // its titles and page numbers hold no "f"
+    grid.setText({1, kRxColumn}, "145.00000");
+    grid.setText({1, kBusyLockColumn}, "Off");
+    QPrinter printer(QPrinter::HighResolution);
+    toPdf(printer, dir.file("off.pdf"));
+    app::printChannelTable(printer, grid, QStringLiteral("radio.dat"), Language::Chinese);
+    // The fonts' character maps are plain text: "f" is one of the characters drawn.
+    EXPECT_NE(readFile(dir.file("off.pdf")).find("<0066>"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kw::test

@@ -1,6 +1,6 @@
-// Pictures for the user guide, in both languages: the channel view with data, the
-// Process window during a Read and the Optional Features dialog. Taken only when
-// KW_SHOT_DIR names a folder for them, as the Xvfb run does.
+// Pictures for the user guide, in both languages: the channel view with data, also in a
+// maximised window, the Process window during a Read and the Optional Features dialog.
+// Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
@@ -50,6 +50,11 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
     ASSERT_TRUE(enterChannels(*child, run.program.product()));
     QTest::qWait(200);
     save(&frame, "channel-view.png");
+    // The grid fills a maximised document window.
+    child->showMaximized();
+    QTest::qWait(200);
+    save(&frame, "channel-view-maximised.png");
+    child->showNormal();
 
     withModalDialog([&] { frame.commands().trigger(command::kOptionalFeatures); },
                     [&](QWidget* dialog) { save(dialog, "optional-features.png"); });

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "app/child_frame.h"
@@ -20,6 +22,7 @@ struct LanguageCase {
     const char* helpFile;
     const char* fileMenu;  // the first menu's text, from the resource set found
     const char* company;   // from the section the language names
+    const char* yes;       // the toolkit's own button text
 };
 
 class StartUpLanguage : public testing::TestWithParam<LanguageCase> {};
@@ -34,15 +37,24 @@ TEST_P(StartUpLanguage, FixesFlagHelpFileResourcesAndSection) {
     EXPECT_EQ(run.frame().menuBar()->actions().front()->text(), QString::fromUtf8(c.fileMenu));
     EXPECT_EQ(run.messages.caption(), QString::fromUtf8(c.company));
     EXPECT_EQ(run.frame().navigationTree()->topLevelItem(0)->text(0), QString::fromUtf8(c.company));
+    EXPECT_EQ(
+        withModalDialog(
+            [&] { run.messages.show(&run.frame(), {}, app::MessageBoxes::Buttons::YesNoCancel); },
+            [&](QWidget* dialog) {
+                auto* box = qobject_cast<QMessageBox*>(dialog);
+                ASSERT_NE(box, nullptr);
+                EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yes));
+            }),
+        1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, StartUpLanguage,
-    testing::Values(LanguageCase{"English", false, "enHelp.chm", "&File", "KW Radio"},
-                    LanguageCase{"Chinese", true, "chHelp.chm", "文件(&F)", "KW 通信"},
+    testing::Values(LanguageCase{"English", false, "enHelp.chm", "&File", "KW Radio", "&Yes"},
+                    LanguageCase{"Chinese", true, "chHelp.chm", "文件(&F)", "KW 通信", "是(&Y)"},
                     // The lower-case name finds the Chinese set and section, but only the
                     // exact word sets the flag.
-                    LanguageCase{"chinese", false, "enHelp.chm", "文件(&F)", "KW 通信"}));
+                    LanguageCase{"chinese", false, "enHelp.chm", "文件(&F)", "KW 通信", "&Yes"}));
 
 struct RefusedLanguage {
     const char* setup;

@@ -84,18 +84,31 @@ TEST(KwprogUnderXvfb, ShowsItsWindowsAndWritesTheSettingsAtSigterm) {
     EXPECT_NE(settings.find("Type=dword:00000001"), std::string::npos) << settings;
 }
 
+// Runs the GUI tests that `filter` names in real X windows; their output goes to `log`.
+int runGuiTestsUnderXvfb(const std::string& filter, const std::string& log) {
+    const std::string command =
+        "KW_SHOT_DIR='" + std::string(KW_SHOT_DIR) +
+        "' QT_QPA_PLATFORM=xcb timeout 300 xvfb-run -a -s '-screen 0 1280x800x24' '" +
+        std::string(KW_TEST_GUI) + "' --gtest_filter='" + filter + "' > '" + log + "' 2>&1";
+    return std::system(command.c_str());
+}
+
+TEST(KwprogUnderXvfb, CtrlWInACellOpensTheWriteWindow) {
+    TempDir dir;
+    ASSERT_EQ(runGuiTestsUnderXvfb("ChannelView.CtrlWInACell*", dir.file("log")), 0)
+        << readFile(dir.file("log"));
+    EXPECT_NE(readFile(dir.file("log")).find("[  PASSED  ] 1 test"), std::string::npos)
+        << readFile(dir.file("log"));
+}
+
 TEST(KwprogUnderXvfb, TakesTheUserGuidePicturesInBothLanguages) {
     TempDir dir;
     const std::string shots = KW_SHOT_DIR;
-    const std::string command =
-        "KW_SHOT_DIR='" + shots +
-        "' QT_QPA_PLATFORM=xcb timeout 300 xvfb-run -a -s '-screen 0 1280x800x24' '" +
-        std::string(KW_TEST_GUI) + "' --gtest_filter='Languages/Screenshots.*' > '" +
-        dir.file("log") + "' 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << readFile(dir.file("log"));
+    ASSERT_EQ(runGuiTestsUnderXvfb("Languages/Screenshots.*", dir.file("log")), 0)
+        << readFile(dir.file("log"));
     for (const char* language : {"en", "zh"}) {
-        for (const char* picture :
-             {"channel-view.png", "process-read.png", "optional-features.png"}) {
+        for (const char* picture : {"channel-view.png", "channel-view-maximised.png",
+                                    "process-read.png", "optional-features.png"}) {
             const std::string path = shots + "/" + language + "-" + picture;
             const QImage image(QString::fromStdString(path));
             EXPECT_FALSE(image.isNull()) << path;

@@ -28,6 +28,31 @@ TEST(HelpTopics, ChannelEditorsAndOptionalFeaturesControlsShareNumbersButNotPage
     EXPECT_EQ(helpPageFor(32773, HelpWindow::OptionalFeatures), "read.html");
 }
 
+TEST(HelpTopics, ChannelEditorsOpenTheSectionOfTheirColumn) {
+    struct Case {
+        int context;
+        HelpWindow window;
+        std::string_view anchor;
+    };
+    const Case cases[] = {
+        {2127, HelpWindow::Program, "rx-frequency"},
+        {2128, HelpWindow::Program, "tx-frequency"},
+        {2132, HelpWindow::Program, "decode-tone"},
+        {2133, HelpWindow::Program, "encode-tone"},
+        {1126, HelpWindow::Program, "channel-name"},
+        {1129, HelpWindow::Program, "power"},
+        {1128, HelpWindow::Program, "width"},
+        {1134, HelpWindow::Program, "scan-add"},
+        {1130, HelpWindow::Program, "busy-lock"},
+        {1022, HelpWindow::Program, ""},
+        {32773, HelpWindow::Program, ""},
+        {1126, HelpWindow::OptionalFeatures, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(helpAnchorFor(c.context, c.window), c.anchor) << c.context;
+    }
+}
+
 TEST(HelpTopics, HelpFileNamesNameAFolderBesideTheProgram) {
     EXPECT_EQ(helpPagePath("/opt/kw/", "enHelp.chm", "read.html"), "/opt/kw/help/enHelp/read.html");
     EXPECT_EQ(helpPagePath("/opt/kw", "chHelp.chm", "index.html"),
