@@ -2,6 +2,8 @@
 
 #include "commands.h"
 #include "exit_status.h"
+#include "platform/program_files.h"
+#include "platform/settings_store.h"
 #include "profile/profile_file.h"
 
 namespace kw::cli {
@@ -60,7 +62,9 @@ int runSet(const std::vector<std::string>& words, const std::string& path, bool 
 
 int runProfile(const Arguments& arguments, CommandContext& context) {
     const std::vector<std::string>& words = arguments.positionals();
-    const std::string path = profilePathFor(words[0], context.programDirectory);
+    // A bare name is the program's own profile, found where the desktop program finds it.
+    const std::string path =
+        ProgramFiles(context.programDirectory, userConfigHome()).placeProfile(words[0]).path;
     const std::string& action = words[1];
     const bool backup = arguments.has("backup");
     if (action == "get") {

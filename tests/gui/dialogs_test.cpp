@@ -14,6 +14,7 @@
 #include "gui_support.h"
 #include "model/model_table.h"
 #include "model/program_doc.h"
+#include "platform/program_version.h"
 #include "res/command_ids.h"
 
 namespace kw::test {
@@ -163,10 +164,30 @@ TEST(AboutBox, ShowsTheTextsOfTheLanguageSection) {
                                 QStringLiteral("Copyright 2024"), QStringLiteral("KW Radio")};
     app::CAboutDlg about(english(), texts, QString::fromStdString(dir.file("title.ico")), nullptr);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About KW"));
-    EXPECT_EQ(about.controlAs<QLabel>(control::kAboutVersion)->text(), QString());
     EXPECT_EQ(about.controlAs<QLabel>(control::kAboutCopyrightsOwner)->text(),
               QStringLiteral("KW Radio"));
     EXPECT_FALSE(about.controlAs<QLabel>(control::kAboutIcon)->pixmap().isNull());
+}
+
+TEST(AboutBox, ShowsTheProgramVersionWithTheProfilesVersionText) {
+    const QString version = QString::fromUtf8(kProgramVersion.data());
+    const struct {
+        QString profileText;
+        QString shown;
+    } cases[] = {
+        {QString(), version},
+        {QStringLiteral("Version 1.0"), QStringLiteral("Version 1.0 (%1)").arg(version)},
+        {QStringLiteral("Version %1").arg(version), QStringLiteral("Version %1").arg(version)},
+    };
+    ProgramDir dir;
+    for (const auto& c : cases) {
+        const app::AboutTexts texts{QStringLiteral("About KW"), c.profileText, QString(),
+                                    QString()};
+        app::CAboutDlg about(english(), texts, QString::fromStdString(dir.file("title.ico")),
+                             nullptr);
+        EXPECT_EQ(about.controlAs<QLabel>(control::kAboutVersion)->text(), c.shown)
+            << c.profileText.toStdString();
+    }
 }
 
 }  // namespace
