@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/about_box.h"
 #include "app/help_viewer.h"
@@ -14,6 +15,7 @@
 #include "gui_support.h"
 #include "model/model_table.h"
 #include "model/program_doc.h"
+#include "platform/program_directory.h"
 #include "platform/program_version.h"
 #include "res/command_ids.h"
 
@@ -131,6 +133,20 @@ TEST(TemplateDialogs, F1OpensTheHelpPageOfTheFocusedControl) {
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_TRUE(help.showIndex(nullptr));
     EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
+}
+
+// The help beside the built program, as the build lays it out.
+TEST(HelpTopics, IndexPageOfEitherLanguageLinksTheUserGuideWhichOpensInTheHelpWindow) {
+    for (const char* file : {"enHelp.chm", "chHelp.chm"}) {
+        app::HelpViewer help(programDirectory(), file, QStringLiteral("Help"));
+        ASSERT_TRUE(help.showIndex(nullptr)) << file;
+        auto* browser = help.window()->findChild<QTextBrowser*>();
+        const QString link = QStringLiteral("../guide/user-guide.md");
+        EXPECT_TRUE(browser->toHtml().contains(link)) << file;
+        browser->setSource(browser->source().resolved(QUrl(link)));
+        EXPECT_EQ(help.currentPage(), QStringLiteral("user-guide.md")) << file;
+        EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("kwprog user guide"))) << file;
+    }
 }
 
 TEST(TemplateDialogs, LanguageDialogSelectsTheCurrentLanguage) {

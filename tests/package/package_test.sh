@@ -25,7 +25,8 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/contents"
 for file in /usr/bin/kwprog /usr/bin/kwprog-cli /usr/bin/kwradio-sim \
   /usr/share/kwprog/Program.ini /usr/share/kwprog/startup.bmp /usr/share/kwprog/background.bmp \
   /usr/share/kwprog/title.ico /usr/share/kwprog/help/enHelp/index.html \
-  /usr/share/kwprog/help/chHelp/index.html /usr/share/applications/kwprog.desktop \
+  /usr/share/kwprog/help/chHelp/index.html /usr/share/kwprog/help/guide/user-guide.md \
+  /usr/share/applications/kwprog.desktop \
   /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/kwprog.png \
   /usr/share/icons/hicolor/scalable/apps/kwprog.svg /usr/share/metainfo/kwprog.metainfo.xml \
   /usr/share/mime/packages/kwprog.xml /usr/share/man/man1/{kwprog,kwprog-cli,kwradio-sim}.1 \
