@@ -63,21 +63,20 @@ int runSet(const std::vector<std::string>& words, const std::string& path, bool 
 int runProfile(const Arguments& arguments, CommandContext& context) {
     const std::vector<std::string>& words = arguments.positionals();
     // A bare name is the program's own profile, found where the desktop program finds it.
-    const std::string path =
-        ProgramFiles(context.programDirectory, userConfigHome()).placeProfile(words[0]).path;
+    const ProgramFiles files(context.programDirectory, userConfigHome());
     const std::string& action = words[1];
     const bool backup = arguments.has("backup");
     if (action == "get") {
         if (backup) {
             return badUsage(context, "Only set makes a backup.");
         }
-        return runGet(words, path, context);
+        return runGet(words, files.profileToRead(words[0]), context);
     }
     if (action == "set") {
         if (words.size() != 5) {
             return badUsage(context, "Wrong number of arguments.");
         }
-        return runSet(words, path, backup, context);
+        return runSet(words, files.placeProfile(words[0]).path, backup, context);
     }
     return badUsage(context, "Unknown profile action \"" + action + "\"; use get or set.");
 }

@@ -5,8 +5,6 @@
 #include <filesystem>
 
 #include "platform/atomic_file.h"
-#include "platform/program_directory.h"
-#include "platform/settings_store.h"
 #include "profile/profile_file.h"
 
 namespace kw {
@@ -51,6 +49,14 @@ std::string ProgramFiles::profilePath(std::string_view name) const {
     return userDirectory_ + std::string(name);
 }
 
+std::string ProgramFiles::profileToRead(std::string_view name) const {
+    std::string path = profilePath(name);
+    if (!userDirectory_.empty() && path.starts_with(userDirectory_) && !exists(path)) {
+        return sharedDirectory_ + std::string(name);
+    }
+    return path;
+}
+
 ProfilePlace ProgramFiles::placeProfile(std::string_view name) const {
     ProfilePlace place{profilePath(name), {}};
     if (userDirectory_.empty() || !place.path.starts_with(userDirectory_) || exists(place.path)) {
@@ -67,10 +73,6 @@ ProfilePlace ProgramFiles::placeProfile(std::string_view name) const {
         place.error = written.error;
     }
     return place;
-}
-
-ProgramFiles runningProgramFiles() {
-    return ProgramFiles(programDirectory(), userConfigHome());
 }
 
 }  // namespace kw

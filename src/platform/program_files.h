@@ -34,6 +34,10 @@ class ProgramFiles {
     // copy, CONFIG/kwprog/NAME. Touches nothing.
     [[nodiscard]] std::string profilePath(std::string_view name) const;
 
+    // profilePath(), or the installed default while the user has no copy of it: for a
+    // reader that must leave nothing behind.
+    [[nodiscard]] std::string profileToRead(std::string_view name) const;
+
     // profilePath(), with the user's copy made from the installed default when it is due
     // and missing.
     [[nodiscard]] ProfilePlace placeProfile(std::string_view name) const;
@@ -43,8 +47,5 @@ class ProgramFiles {
     std::string sharedDirectory_;
     std::string userDirectory_;
 };
-
-// The files of the running executable for the current user.
-[[nodiscard]] ProgramFiles runningProgramFiles();
 
 }  // namespace kw

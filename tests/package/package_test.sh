@@ -72,7 +72,11 @@ done
 [ "$(stat -c %s "$work/read.dat")" = 6144 ] || fail "the saved document is not 6144 bytes"
 [ "$("$bin/kwprog-cli" profile Program.ini get Setup Language)" = English ] ||
   fail "kwprog-cli profile Program.ini does not read the installed default"
-[ -f "$XDG_CONFIG_HOME/kwprog/Program.ini" ] || fail "no Program.ini in XDG_CONFIG_HOME"
+[ ! -e "$XDG_CONFIG_HOME/kwprog" ] || fail "profile get made a file"
+"$bin/kwprog-cli" profile Program.ini set English Company Acme || fail "profile set"
+[ "$(grep -c Acme "$XDG_CONFIG_HOME/kwprog/Program.ini")" = 1 ] ||
+  fail "profile set did not go into the user's Program.ini in XDG_CONFIG_HOME"
+! grep -q Acme "$root/usr/share/kwprog/Program.ini" || fail "profile set changed the default"
 
 # The desktop program makes its own copy too, opens the saved document and ends on SIGTERM.
 export XDG_CONFIG_HOME=$work/desktop-config

@@ -68,12 +68,15 @@ TEST(ProgramFilesTest, ProfileIsBesideTheExecutableUnlessOnlyTheInstalledDefault
 TEST(ProgramFilesTest, FirstPlacementCopiesTheInstalledDefaultAndLaterOnesKeepTheUsersCopy) {
     InstalledTree tree;
     writeFile(tree.shared + "Program.ini", "[Setup]\nLanguage=English\n");
+    EXPECT_EQ(tree.files.profileToRead("Program.ini"), tree.shared + "Program.ini");
+    EXPECT_FALSE(std::filesystem::exists(tree.config));
     const ProfilePlace first = tree.files.placeProfile("Program.ini");
     ASSERT_TRUE(first) << first.error;
     EXPECT_EQ(readFile(first.path), "[Setup]\nLanguage=English\n");
     writeFile(first.path, "[Setup]\nLanguage=Chinese\n");
     const ProfilePlace again = tree.files.placeProfile("Program.ini");
     EXPECT_EQ(again.path, first.path);
+    EXPECT_EQ(tree.files.profileToRead("Program.ini"), first.path);
     EXPECT_EQ(readFile(again.path), "[Setup]\nLanguage=Chinese\n");
     EXPECT_FALSE(std::filesystem::exists(tree.bin + "Program.ini"));
 }
