@@ -82,11 +82,16 @@ done
 export XDG_CONFIG_HOME=$work/desktop-config
 "$bin/kwprog" -Embedding --port "$work/radio" "$work/read.dat" > "$work/kwprog.log" 2>&1 &
 desktop=$!
-for _ in $(seq 100); do
-  [ -f "$XDG_CONFIG_HOME/kwprog/Program.ini" ] && break
+# SIGTERM closes the program once it has a handler for it, set up when the window is.
+catches_term() {
+  local mask
+  mask=$(awk '/^SigCgt/ { print $2 }' "/proc/$desktop/status" 2> /dev/null) || return 1
+  [ -n "$mask" ] && (((16#$mask >> 14) & 1))
+}
+for _ in $(seq 400); do
+  catches_term && break
   sleep 0.05
 done
-sleep 0.5
 kill -TERM "$desktop"
 wait "$desktop" || { cat "$work/kwprog.log" >&2; fail "kwprog did not end cleanly"; }
 [ -f "$XDG_CONFIG_HOME/kwprog/Program.ini" ] || fail "kwprog made no Program.ini"
