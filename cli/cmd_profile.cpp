@@ -3,6 +3,8 @@
 #include "commands.h"
 #include "document_lock.h"
 #include "exit_status.h"
+#include "platform/program_files.h"
+#include "platform/settings_store.h"
 #include "profile/profile_entry_rules.h"
 #include "profile/profile_file.h"
 
@@ -71,20 +73,21 @@ int runSet(const std::vector<std::string>& words, const std::string& path, bool 
 
 int runProfile(const Arguments& arguments, CommandContext& context) {
     const std::vector<std::string>& words = arguments.positionals();
-    const std::string path = profilePathFor(words[0], context.programDirectory);
+    // A bare name is the program's own profile, found where the desktop program finds it.
+    const ProgramFiles files(context.programDirectory, userConfigHome());
     const std::string& action = words[1];
     const bool backup = arguments.has("backup");
     if (action == "get") {
         if (backup) {
             return badUsage(context, "Only set makes a backup.");
         }
-        return runGet(words, path, context);
+        return runGet(words, files.profileToRead(words[0]), context);
     }
     if (action == "set") {
         if (words.size() != 5) {
             return badUsage(context, "Wrong number of arguments.");
         }
-        return runSet(words, path, backup, context);
+        return runSet(words, files.placeProfile(words[0]).path, backup, context);
     }
     return badUsage(context, "Unknown profile action \"" + action + "\"; use get or set.");
 }

@@ -3,8 +3,13 @@
 #include <vector>
 
 #include "cli.h"
+#include "platform/version_answer.h"
 
 int main(int argc, char** argv) {
+    if (const auto version = kw::versionAnswer("kwprog-cli", {argv + 1, argv + argc})) {
+        std::cout << *version;
+        return 0;
+    }
     const std::vector<std::string> words(argv + 1, argv + argc);
     return kw::cli::runCli(words, std::cout, std::cerr);
 }

@@ -16,6 +16,7 @@
 #include "base/arguments.h"
 #include "model/document_file.h"
 #include "model/model_table.h"
+#include "platform/version_answer.h"
 #include "radio_line.h"
 
 namespace {
@@ -177,5 +178,13 @@ int main(int argc, char** argv) {
     // The line's timing is the point of the simulator: wake when a byte is due, not up
     // to the default 50 us later.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
+    if (const auto version = kw::versionAnswer("kwradio-sim", {argv + 1, argv + argc})) {
+        std::cout << *version;
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::cout << kUsage;
+        return kDone;
+    }
     return run(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -15,6 +15,7 @@
 #include "platform/program_directory.h"
 #include "platform/program_restart.h"
 #include "platform/settings_store.h"
+#include "platform/version_answer.h"
 
 namespace {
 
@@ -29,6 +30,10 @@ std::string currentFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto version = kw::versionAnswer("kwprog", {argv + 1, argv + argc})) {
+        std::fputs(version->c_str(), stdout);
+        return 0;
+    }
     // Before Qt takes its own options out: a restart passes on everything it was given.
     const std::vector<std::string> given(argv + 1, argv + argc);
     const std::string executable = kw::executablePath();

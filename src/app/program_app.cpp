@@ -45,9 +45,17 @@ int leadingInteger(std::string_view text) {
 }  // namespace
 
 CProgramApp::CProgramApp(StartupOptions options, MessageBoxes& messages, FileDialogs& files)
-    : options_(std::move(options)), messages_(messages), files_(files), port_(options_.port) {}
+    : options_(std::move(options)),
+      messages_(messages),
+      files_(files),
+      programFiles_(options_.programDirectory, options_.configHome),
+      port_(options_.port) {}
 
 CProgramApp::~CProgramApp() = default;
+
+QString CProgramApp::picturePath(std::string_view name) const {
+    return toQString(programFiles_.folderOf(name) + std::string(name));
+}
 
 QString CProgramApp::profileText(std::string_view section, std::string_view key) const {
     return toQString(profileTextToUtf8(profile_.get(section, key)));
@@ -60,7 +68,7 @@ std::string CProgramApp::settingsPath() const {
 
 bool CProgramApp::initInstance() {
     // An unreadable profile leaves every key at its default; start-up goes on.
-    (void)profile_.open(profilePathFor(kProfileName, options_.programDirectory),
+    (void)profile_.open(programFiles_.placeProfile(kProfileName).path,
                         {.writeBack = true, .ignoreCase = true, .makeBackup = false});
     languageName_ = profile_.get(kSetup, "Language");
     language_ = languageName_ == kChinese ? Language::Chinese : Language::English;
@@ -79,16 +87,17 @@ bool CProgramApp::initInstance() {
 
     // Every window without an icon of its own takes this one, the document windows
     // included; they take it when they are made, so it is set before any of them.
-    const QIcon icon(toQString(options_.programDirectory + "title.ico"));
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("kwprog"), QIcon(picturePath("title.ico")));
     if (!icon.pixmap(QSize(32, 32)).isNull()) {
         QApplication::setWindowIcon(icon);
     }
-    help_ = std::make_unique<HelpViewer>(options_.programDirectory, helpFileName_, language_);
+    help_ = std::make_unique<HelpViewer>(programFiles_.folderOf("help"), helpFileName_, language_);
     const QString company = profileText(languageName_, "Company");
-    frameContext_ = std::make_unique<FrameContext>(FrameContext{
-        *resources_, language_, profileText(languageName_, "Title"), company,
-        isPlainName(appName_) ? appName_ : std::string(kDefaultAppName), options_.programDirectory,
-        settingsPath(), product_, port_, messages_, files_, *help_});
+    frameContext_ = std::make_unique<FrameContext>(
+        FrameContext{*resources_, language_, profileText(languageName_, "Title"), company,
+                     isPlainName(appName_) ? appName_ : std::string(kDefaultAppName),
+                     programFiles_.folderOf("background.bmp"), settingsPath(), product_, port_,
+                     messages_, files_, *help_});
     frame_ = std::make_unique<CMainFrame>(*frameContext_);
     frame_->commands().setHandler(command::kFileNew, [this] { fileNew(); });
     frame_->commands().setHandler(command::kAppAbout, [this] { showAbout(); });
@@ -120,8 +129,7 @@ void CProgramApp::showSplash() {
     if (!options_.splashAllowed) {
         return;
     }
-    CStartupWnd* splash =
-        CStartupWnd::showSplash(toQString(options_.programDirectory + "startup.bmp"));
+    CStartupWnd* splash = CStartupWnd::showSplash(picturePath("startup.bmp"));
     splashShown_ = splash != nullptr;
     if (!splashShown_) {
         return;
@@ -168,8 +176,7 @@ void CProgramApp::showAbout() {
     const AboutTexts texts{
         profileText(languageName_, "About Title"), profileText(languageName_, "Version"),
         profileText(languageName_, "Copyrights"), profileText(languageName_, "Copyrights Owner")};
-    CAboutDlg dialog(*resources_, texts, toQString(options_.programDirectory + "title.ico"),
-                     frame_.get());
+    CAboutDlg dialog(*resources_, texts, picturePath("title.ico"), frame_.get());
     dialog.exec();
 }
 

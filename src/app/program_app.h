@@ -12,6 +12,7 @@
 
 #include "link/program_port.h"
 #include "model/product_state.h"
+#include "platform/program_files.h"
 #include "profile/profile_file.h"
 #include "res/language.h"
 #include "res/resource_set.h"
@@ -25,7 +26,7 @@ class MessageBoxes;
 struct FrameContext;
 
 struct StartupOptions {
-    std::string programDirectory;     // ends in '/'; Program.ini and the pictures lie here
+    std::string programDirectory;     // ends in '/'; see ProgramFiles for what lies where
     std::string configHome;           // the per-user settings live in a folder below it
     QStringList documents;            // files named on the command line; none: File New
     std::optional<std::string> port;  // --port: the serial device for this run
@@ -72,6 +73,7 @@ class CProgramApp {
 
   private:
     QString profileText(std::string_view section, std::string_view key) const;
+    QString picturePath(std::string_view name) const;
     void restoreProduct();
     void showSplash();
     void applyMenuDeletions();
@@ -80,6 +82,7 @@ class CProgramApp {
     StartupOptions options_;
     MessageBoxes& messages_;
     FileDialogs& files_;
+    ProgramFiles programFiles_;
     CProfileFile profile_{4};
     ProductState product_;
     Language language_ = Language::English;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/about_box.h"
 #include "app/help_viewer.h"
@@ -14,6 +15,8 @@
 #include "gui_support.h"
 #include "model/model_table.h"
 #include "model/program_doc.h"
+#include "platform/program_directory.h"
+#include "platform/program_version.h"
 #include "res/command_ids.h"
 #include "session/new_document.h"
 
@@ -133,6 +136,20 @@ TEST(TemplateDialogs, F1OpensTheHelpPageOfTheFocusedControl) {
     EXPECT_EQ(help.currentPage(), QStringLiteral("index.html"));
 }
 
+// The help beside the built program, as the build lays it out.
+TEST(HelpTopics, IndexPageOfEitherLanguageLinksTheUserGuideWhichOpensInTheHelpWindow) {
+    for (const char* file : {"enHelp.chm", "chHelp.chm"}) {
+        app::HelpViewer help(programDirectory(), file, Language::English);
+        ASSERT_TRUE(help.showIndex(nullptr)) << file;
+        auto* browser = help.window()->findChild<QTextBrowser*>();
+        const QString link = QStringLiteral("../guide/user-guide.md");
+        EXPECT_TRUE(browser->toHtml().contains(link)) << file;
+        browser->setSource(browser->source().resolved(QUrl(link)));
+        EXPECT_EQ(help.currentPage(), QStringLiteral("user-guide.md")) << file;
+        EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("kwprog user guide"))) << file;
+    }
+}
+
 TEST(TemplateDialogs, LanguageDialogSelectsTheCurrentLanguage) {
     app::CLanguageDlg dialog(english(), Language::Chinese, nullptr);
     EXPECT_TRUE(dialog.controlAs<QRadioButton>(control::kChinese)->isChecked());
@@ -170,10 +187,30 @@ TEST(AboutBox, ShowsTheTextsOfTheLanguageSection) {
                                 QStringLiteral("Copyright 2024"), QStringLiteral("KW Radio")};
     app::CAboutDlg about(english(), texts, QString::fromStdString(dir.file("title.ico")), nullptr);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About KW"));
-    EXPECT_EQ(about.controlAs<QLabel>(control::kAboutVersion)->text(), QString());
     EXPECT_EQ(about.controlAs<QLabel>(control::kAboutCopyrightsOwner)->text(),
               QStringLiteral("KW Radio"));
     EXPECT_FALSE(about.controlAs<QLabel>(control::kAboutIcon)->pixmap().isNull());
+}
+
+TEST(AboutBox, ShowsTheProgramVersionWithTheProfilesVersionText) {
+    const QString version = QString::fromUtf8(kProgramVersion.data());
+    const struct {
+        QString profileText;
+        QString shown;
+    } cases[] = {
+        {QString(), version},
+        {QStringLiteral("Version 1.0"), QStringLiteral("Version 1.0 (%1)").arg(version)},
+        {QStringLiteral("Version %1").arg(version), QStringLiteral("Version %1").arg(version)},
+    };
+    ProgramDir dir;
+    for (const auto& c : cases) {
+        const app::AboutTexts texts{QStringLiteral("About KW"), c.profileText, QString(),
+                                    QString()};
+        app::CAboutDlg about(english(), texts, QString::fromStdString(dir.file("title.ico")),
+                             nullptr);
+        EXPECT_EQ(about.controlAs<QLabel>(control::kAboutVersion)->text(), c.shown)
+            << c.profileText.toStdString();
+    }
 }
 
 }  // namespace
