@@ -117,8 +117,8 @@ bool measure(const char* label, TransferDirection direction, RadioImage& image,
     std::printf(
         "%-6s %6d baud  %5zu bytes  wall %7.3f s  floor %7.3f s  ratio %5.3f  "
         "cpu %6.3f s (%4.1f %%)  line %7.3f s  waits %6.3f s  own %6.3f s\n",
-        label, baud, port.bytes, wall, floor, wall / floor, cpu, 100.0 * cpu / wall,
-        port.inPort, sleeper.slept, own);
+        label, baud, port.bytes, wall, floor, wall / floor, cpu, 100.0 * cpu / wall, port.inPort,
+        sleeper.slept, own);
     return true;
 }
 

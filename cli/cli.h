@@ -17,7 +17,8 @@ struct ParsedCommandLine {
 };
 
 // Finds the command and takes its arguments apart; runs nothing.
-[[nodiscard]] ParsedCommandLine parseCommandLine(std::span<const std::string> words);  // words non-empty
+[[nodiscard]] ParsedCommandLine parseCommandLine(
+    std::span<const std::string> words);  // words non-empty
 
 // Runs one kwprog-cli command line (without the program name); returns the exit status.
 int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& err);

@@ -40,9 +40,10 @@ int runImport(const Arguments& arguments, CommandContext& context) {
             context.err << "Cannot import \"" << csvPath << "\": row "
                         << rowTitle(imported.cell.row) << ", column " << imported.cell.column
                         << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
-                        << (imported.error.empty() ? refusalReason(imported.edit, document.editors(),
-                                                                   imported.cell, imported.value)
-                                                   : imported.error)
+                        << (imported.error.empty()
+                                ? refusalReason(imported.edit, document.editors(), imported.cell,
+                                                imported.value)
+                                : imported.error)
                         << '\n';
             return kRefused;
         case CsvImportStatus::Imported:

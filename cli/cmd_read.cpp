@@ -1,11 +1,11 @@
 #include <array>
 
+#include "base/file_stamp.h"
 #include "commands.h"
 #include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "output_target.h"
-#include "base/file_stamp.h"
 #include "transfer_run.h"
 
 namespace kw::cli {

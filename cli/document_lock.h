@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "command.h"
 #include "base/file_lock.h"
+#include "command.h"
 
 namespace kw::cli {
 

@@ -11,11 +11,11 @@
 #include "app/message_boxes.h"
 #include "app/program_app.h"
 #include "app/signal_closer.h"
-#include "startup/program_arguments.h"
 #include "platform/program_directory.h"
 #include "platform/program_restart.h"
 #include "platform/settings_store.h"
 #include "platform/version_answer.h"
+#include "startup/program_arguments.h"
 
 namespace {
 

@@ -99,10 +99,9 @@ CMainFrame::CMainFrame(FrameContext& context)
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
-    transfers_ = new TransferWindows(
-        {context_.resources, context_.messages, context_.title,
-         [this] { return context_.port.name(); }},
-        this);
+    transfers_ = new TransferWindows({context_.resources, context_.messages, context_.title,
+                                      [this] { return context_.port.name(); }},
+                                     this);
     // While a Process window is open, only what the transfer rules allow runs.
     commands_.setGuard([this](int command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);

@@ -5,7 +5,9 @@
 namespace kw {
 namespace {
 
-bool isDigitByte(std::uint8_t byte) { return (byte >> 4) <= 9 && (byte & 0x0F) <= 9; }
+bool isDigitByte(std::uint8_t byte) {
+    return (byte >> 4) <= 9 && (byte & 0x0F) <= 9;
+}
 
 }  // namespace
 

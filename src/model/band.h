@@ -14,7 +14,7 @@ struct BandLimits {
     friend bool operator==(const BandLimits&, const BandLimits&) = default;
 };
 
-inline constexpr int kMaxBandMhz = 999;  // three decimal digits per limit
+inline constexpr int kMaxBandMhz = 999;               // three decimal digits per limit
 inline constexpr std::int32_t kUnitsPerMhz = 100000;  // frequencies count 10 Hz units
 
 // A limit outside 0-999 MHz cannot be written as digits; such a band is written as no

@@ -33,8 +33,7 @@ DocumentProblem checkDocumentBytes(std::span<const std::uint8_t> bytes) {
     return DocumentProblem::None;
 }
 
-DocumentLoadResult loadDocumentFile(const std::string& path, RadioImage& image,
-                                    Language language) {
+DocumentLoadResult loadDocumentFile(const std::string& path, RadioImage& image, Language language) {
     std::string contents;
     // A little more than a document is enough to tell "too long" without reading a huge file.
     const FileReadResult read = readWholeFile(path, contents, kImageSize);
@@ -58,8 +57,7 @@ FileWriteResult storeDocumentFile(const std::string& path, const RadioImage& ima
     return writeFileAtomically(path, std::span<const std::uint8_t>(image));
 }
 
-std::string documentProblemText(DocumentProblem problem, std::size_t fileSize,
-                                Language language) {
+std::string documentProblemText(DocumentProblem problem, std::size_t fileSize, Language language) {
     const bool zh = language == Language::Chinese;
     switch (problem) {
         case DocumentProblem::None:

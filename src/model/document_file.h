@@ -6,19 +6,19 @@
 #include <span>
 #include <string>
 
-#include "model/radio_image.h"
 #include "base/atomic_file.h"
+#include "model/radio_image.h"
 #include "res/language.h"
 
 namespace kw {
 
 enum class DocumentProblem {
     None,
-    CannotRead,          // the file system refused; details in the result's error text
-    WrongSize,           // any size other than exactly 6144 bytes
-    BandHalvesDiffer,    // the two copies of the band bytes disagree
-    BandOutsideModel,    // a limit lies outside the model's band
-    LowerAboveUpper,     // the limits are inside the band but in the wrong order
+    CannotRead,        // the file system refused; details in the result's error text
+    WrongSize,         // any size other than exactly 6144 bytes
+    BandHalvesDiffer,  // the two copies of the band bytes disagree
+    BandOutsideModel,  // a limit lies outside the model's band
+    LowerAboveUpper,   // the limits are inside the band but in the wrong order
 };
 
 struct [[nodiscard]] DocumentLoadResult {

@@ -32,8 +32,12 @@ ProductInfoRules::ProductInfoRules(const ProductState& product)
     }
 }
 
-std::string ProductInfoRules::lowerText() const { return limitText(lower_); }
-std::string ProductInfoRules::upperText() const { return limitText(upper_); }
+std::string ProductInfoRules::lowerText() const {
+    return limitText(lower_);
+}
+std::string ProductInfoRules::upperText() const {
+    return limitText(upper_);
+}
 
 void ProductInfoRules::select(int index) {
     if (index < 0 || index >= static_cast<int>(kRadioModels.size()) || selection_ == index) {
@@ -43,8 +47,7 @@ void ProductInfoRules::select(int index) {
     selection_ = index;
 }
 
-ProductInfoRules::Outcome ProductInfoRules::accept(ProductState& product,
-                                                   RadioImage& image) const {
+ProductInfoRules::Outcome ProductInfoRules::accept(ProductState& product, RadioImage& image) const {
     if (!canAccept()) {
         return Outcome::NotAccepted;
     }

@@ -11,7 +11,7 @@
 namespace kw {
 
 class ProductInfoRules {
-public:
+  public:
     // OnInitDialog: selection and limits from the product state, normalised to the model.
     explicit ProductInfoRules(const ProductState& product);
 
@@ -31,7 +31,7 @@ public:
     // the grid refill.
     Outcome accept(ProductState& product, RadioImage& image) const;
 
-private:
+  private:
     void setLimits(BandLimits limits) { lower_ = limits.lowerMhz, upper_ = limits.upperMhz; }
 
     std::optional<int> selection_;

@@ -11,7 +11,7 @@
 namespace kw {
 
 class CProgramDoc {
-public:
+  public:
     CProgramDoc() { image_.fill(kEmptyByte); }
 
     RadioImage& image() { return image_; }
@@ -37,7 +37,7 @@ public:
     // Writes the image as it stands; the caller runs the grid commit first.
     FileWriteResult save(const std::string& path);
 
-private:
+  private:
     RadioImage image_;
     std::string path_;
     std::string title_;

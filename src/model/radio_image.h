@@ -25,7 +25,9 @@ inline ConstImageRow imageRow(const RadioImage& image, int row) {
 }
 
 // Channel record i (0-127 channels 1-128, 128 "Fr") is image row i.
-inline ImageRow channelRecord(RadioImage& image, int record) { return imageRow(image, record); }
+inline ImageRow channelRecord(RadioImage& image, int record) {
+    return imageRow(image, record);
+}
 inline ConstImageRow channelRecord(const RadioImage& image, int record) {
     return imageRow(image, record);
 }

@@ -16,8 +16,7 @@ inline constexpr std::string_view kHelpIndexPage = "index.html";
 enum class HelpWindow { Program, OptionalFeatures };
 
 // The page for a context number; the index for numbers without a page of their own.
-[[nodiscard]] std::string_view helpPageFor(int context,
-                                           HelpWindow window = HelpWindow::Program);
+[[nodiscard]] std::string_view helpPageFor(int context, HelpWindow window = HelpWindow::Program);
 
 // The section of its page a context opens at: the channel page has one per grid column.
 // Empty for the top of the page.

@@ -88,8 +88,8 @@ inline constexpr auto kPortSettingControls =
                {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
                 ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
 
-inline constexpr auto kProcessControls = translated(
-    english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv});
+inline constexpr auto kProcessControls =
+    translated(english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv});
 
 inline constexpr std::array<DialogResource, 5> kDialogs{{
     {resource::kAboutDialog, "关于本程序", english::kDialogs[0].width, english::kDialogs[0].height,

@@ -146,10 +146,7 @@ inline constexpr std::array<ControlResource, 6> kAboutControls{{
     {kAboutVersion, ControlKind::Static, "Program Version 1.0", {44, 10, 150, 9}},
     {kAboutCopyrights, ControlKind::Static, {}, {44, 24, 150, 9}},
     {kAboutCopyrightsOwner, ControlKind::Static, {}, {44, 38, 150, 9}},
-    {kUnnamedStatic,
-     ControlKind::Static,
-     "For the KW-217V and KW-217U radios",
-     {44, 52, 150, 9}},
+    {kUnnamedStatic, ControlKind::Static, "For the KW-217V and KW-217U radios", {44, 52, 150, 9}},
     {kOk, ControlKind::DefaultPushButton, "OK", {200, 8, 42, 14}, true},
 }};
 
@@ -215,8 +212,7 @@ inline constexpr std::array<DialogResource, 5> kDialogs{{
      kLanguageControls},
     {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
      kPortSettingControls},
-    {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize,
-     kProcessControls},
+    {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize, kProcessControls},
 }};
 
 }  // namespace kw::english

@@ -43,9 +43,9 @@ const Row kEmptyRow(9);
 TEST(ChannelGridTitles, BothLanguagesAndRowTitles) {
     const ChannelGrid english(Language::English);
     const ChannelGrid chinese(Language::Chinese);
-    const Row englishTitles{"Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                            "Chnnel Name",  "Power",        " W/N ",      "Scan Add",
-                            "Busy Lock"};
+    const Row englishTitles{"Rx Frequency", "Tx Frequency", "QT/DQT Dec",
+                            "QT/DQT Enc",   "Chnnel Name",  "Power",
+                            " W/N ",        "Scan Add",     "Busy Lock"};
     const Row chineseTitles{"接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码", "信道名字",
                             "功率",     "宽/窄",    "扫描添加",   "繁忙锁定"};
     EXPECT_EQ(english.text(0, 0), "CH");
@@ -78,8 +78,7 @@ TEST(ChannelGridRefill, RecordsShowInTheGridsLanguage) {
          {"145.12500", "145.60000", "88.5", "D023N", "CH1", "High", "Wide", "Yes", "Carrier"},
          {"145.12500", "145.60000", "88.5", "D023N", "CH1", "高", "宽", "是", "载波"}},
         {"25 06 30 43 25 06 30 43 FF FF 54 C7 02 45 03 04 D0 C5 B5 C0 31 32 33 34",
-         {"433.00625", "433.00625", "None", "D754I", "信道1234", "Low", "Narrow", "No",
-          "QT/DQT"},
+         {"433.00625", "433.00625", "None", "D754I", "信道1234", "Low", "Narrow", "No", "QT/DQT"},
          {"433.00625", "433.00625", "无", "D754I", "信道1234", "低", "窄", "否", "QT/DQT"}},
         // Busy lock 11 shows as QT/DQT; a 00 byte ends the name.
         {"00 00 50 14 00 00 50 14 34 12 00 00 00 06 FF FF 41 00 42 FF FF FF FF FF",
@@ -156,8 +155,9 @@ TEST(ChannelGridCommit, RowsBecomeRecords) {
         const char* before;
         const char* after;
     };
-    const char* const kFull = "11 11 11 11 22 22 22 22 33 33 44 44 5A FF 6B 7C "
-                              "41 41 41 41 41 41 41 41";
+    const char* const kFull =
+        "11 11 11 11 22 22 22 22 33 33 44 44 5A FF 6B 7C "
+        "41 41 41 41 41 41 41 41";
     const Case cases[] = {
         // Empty row from an erased record: busy lock 10 and bit 0 kept.
         {kEmptyRow, "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF",
@@ -165,11 +165,14 @@ TEST(ChannelGridCommit, RowsBecomeRecords) {
         {kEmptyRow, kFull,
          "FF FF FF FF FF FF FF FF FF FF FF FF 5A 05 6B 7C FF FF FF FF FF FF FF FF"},
         {{"145.10000", "145.60000", "88.5", "D023N", "CH1", "High", "Wide", "Yes", "Off"},
-         kFull, "00 00 51 14 00 00 56 14 85 08 23 80 5A B9 6B 7C 43 48 31 FF FF FF FF FF"},
+         kFull,
+         "00 00 51 14 00 00 56 14 85 08 23 80 5A B9 6B 7C 43 48 31 FF FF FF FF FF"},
         {{"145.00000", "144.40000", "无", "D754I", "信道名字", "高", "宽", "是", "载波"},
-         kFull, "00 00 50 14 00 00 44 14 FF FF 54 C7 5A 7B 6B 7C D0 C5 B5 C0 C3 FB D7 D6"},
+         kFull,
+         "00 00 50 14 00 00 44 14 FF FF 54 C7 5A 7B 6B 7C D0 C5 B5 C0 C3 FB D7 D6"},
         {{"145.00000", "145.00000", "None", "None", "", "Low", "Narrow", "No", "QT/DQT"},
-         kFull, "00 00 50 14 00 00 50 14 FF FF FF FF 5A 05 6B 7C FF FF FF FF FF FF FF FF"},
+         kFull,
+         "00 00 50 14 00 00 50 14 FF FF FF FF 5A 05 6B 7C FF FF FF FF FF FF FF FF"},
         // Words are exact and case-sensitive: anything else is the "clear" or QT/DQT state.
         {{"145.00000", "145.00000", "None", "None", "", "high", "wide", "yes", "off"},
          "FF FF FF FF FF FF FF FF FF FF FF FF FF 00 FF FF FF FF FF FF FF FF FF FF",
@@ -227,7 +230,7 @@ TEST(ChannelGridRoundTrip, ImageRefillCommitChangesOnlyTheRebuiltBytes) {
         const int pair = pick(lowest, highest);
         return static_cast<std::uint8_t>((pair / 10) * 16 + pair % 10);
     };
-    const std::uint8_t nameBytes[] = {'A',  'z',  '0',  '\\', 'x',  '4',  '1',  ' ', 0x01, 0x7F,
+    const std::uint8_t nameBytes[] = {'A',  'z',  '0',  '\\', 'x',  '4',  '1',  ' ',  0x01, 0x7F,
                                       0x80, 0x81, 0x40, 0xB0, 0xA1, 0xD0, 0xC5, 0xFE, 0x5C, 0x78};
     for (int pass = 0; pass < 20; ++pass) {
         RadioImage image;
@@ -257,7 +260,9 @@ TEST(ChannelGridRoundTrip, ImageRefillCommitChangesOnlyTheRebuiltBytes) {
             const double tx = decodeFrequency(std::span<const std::uint8_t, 4>(r + 4, 4)).value();
             const std::uint8_t busyLock = static_cast<std::uint8_t>(pick(0, 2) << 1);
             r[13] = static_cast<std::uint8_t>((r[13] & 0x39) | busyLock |
-                                              (tx > rx ? 0x80 : tx < rx ? 0x40 : 0));
+                                              (tx > rx   ? 0x80
+                                               : tx < rx ? 0x40
+                                                         : 0));
             const int nameLength = pick(0, 8);
             for (int i = 0; i < 8; ++i) {
                 r[16 + i] = i < nameLength ? nameBytes[pick(0, sizeof nameBytes - 1)] : 0xFF;
@@ -269,8 +274,8 @@ TEST(ChannelGridRoundTrip, ImageRefillCommitChangesOnlyTheRebuiltBytes) {
         grid.refill(image, product);
         grid.commit(image, product);
         for (std::size_t offset = 0; offset < image.size(); ++offset) {
-            const bool rebuilt = (offset >= 0x17B8 && offset < 0x17C8) ||
-                                 (offset >= 0x17E8 && offset < 0x17EE);
+            const bool rebuilt =
+                (offset >= 0x17B8 && offset < 0x17C8) || (offset >= 0x17E8 && offset < 0x17EE);
             if (!rebuilt) {
                 ASSERT_EQ(image[offset], before[offset])
                     << "offset " << offset << ", record " << recordHex(before, offset / 24);

@@ -76,7 +76,7 @@ TEST(ChannelNameEncoding, TypedTextToGbkWithinEightBytesNeverSplittingACharacter
 
 // Whatever a radio holds, the name's text stores back as the same bytes.
 TEST(ChannelNameEncoding, EveryStoredNameRoundTripsThroughItsText) {
-    const std::uint8_t pool[] = {'A', 'x', '4', '1', 'F', '\\', 0x01, 0x7F, 0x80,
+    const std::uint8_t pool[] = {'A',  'x',  '4',  '1',  'F',  '\\', 0x01, 0x7F, 0x80,
                                  0x81, 0x40, 0xA1, 0xB0, 0xD0, 0xC5, 0xFE, 0x5C, 0x78};
     std::mt19937 random(8);
     GbkCodec codec;

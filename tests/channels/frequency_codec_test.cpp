@@ -31,13 +31,9 @@ TEST(FrequencyDecode, ReadsPackedBcdLeastSignificantPairFirst) {
         std::optional<std::int32_t> value;
     };
     const Case cases[] = {
-        {"00 25 51 14", 14'512'500},
-        {"25 06 30 43", 43'300'625},
-        {"99 99 99 99", 99'999'999},
+        {"00 25 51 14", 14'512'500},   {"25 06 30 43", 43'300'625},   {"99 99 99 99", 99'999'999},
         {"00 00 00 1A", 20'000'000},  // nibbles are not tested
-        {"00 25 51 FF", std::nullopt},
-        {"00 25 51 00", std::nullopt},
-        {"FF FF FF FF", std::nullopt},
+        {"00 25 51 FF", std::nullopt}, {"00 25 51 00", std::nullopt}, {"FF FF FF FF", std::nullopt},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(decodeFrequency(frequencyBytesOf(c.bytes)), c.value) << c.bytes;
@@ -50,8 +46,8 @@ TEST(FrequencyEncode, WritesPackedBcdOrAbsentForWhatEightDigitsCannotHold) {
         const char* bytes;
     };
     const Case cases[] = {
-        {14'512'500, "00 25 51 14"}, {43'300'625, "25 06 30 43"}, {14'510'000, "00 00 51 14"},
-        {99'999'999, "99 99 99 99"}, {1, "01 00 00 00"},          {0, "FF FF FF FF"},
+        {14'512'500, "00 25 51 14"}, {43'300'625, "25 06 30 43"},  {14'510'000, "00 00 51 14"},
+        {99'999'999, "99 99 99 99"}, {1, "01 00 00 00"},           {0, "FF FF FF FF"},
         {-5, "FF FF FF FF"},         {100'000'000, "FF FF FF FF"}, {165'000'000, "FF FF FF FF"},
     };
     for (const Case& c : cases) {
@@ -74,8 +70,8 @@ TEST(FrequencyFormat, MatchesTheCFormatForAnyValueOrNumberRead) {
         const auto value = static_cast<std::int32_t>(random());
         std::snprintf(expected, sizeof expected, "%3.5f", value * 1.0 / 100000);
         ASSERT_EQ(formatFrequency(value), expected);
-        const double number = std::ldexp(static_cast<double>(random() >> 11),
-                                         static_cast<int>(random() % 120) - 100);
+        const double number =
+            std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 120) - 100);
         char typed[40];
         std::snprintf(typed, sizeof typed, "%.17g", number);
         std::snprintf(expected, sizeof expected, "%3.5f", std::strtod(typed, nullptr));
@@ -134,7 +130,7 @@ TEST(FrequencyParse, EveryRasterStepFrom67To600MegahertzRoundTrips) {
 
 TEST(TenHertzUnits, RoundsTheDoubleToFifteenDigitsBeforeTruncating) {
     EXPECT_EQ(tenHertzUnits(145.1), 14'510'000);
-    EXPECT_EQ(tenHertzUnits(0.1 + 0.2), 30'000);  // 0.30000000000000004
+    EXPECT_EQ(tenHertzUnits(0.1 + 0.2), 30'000);               // 0.30000000000000004
     EXPECT_EQ(tenHertzUnits(145.00000999999999), 14'500'001);  // 145.000010000000
     EXPECT_EQ(tenHertzUnits(145.000009999), 14'500'000);
     EXPECT_EQ(tenHertzUnits(0.0), 0);
@@ -206,9 +202,12 @@ TEST(OffsetDirection, TxAboveOrBelowRxSetsOneBit) {
         std::uint8_t bits;
     };
     const Case cases[] = {
-        {"145.00000", "145.60000", kTxAboveRx}, {"145.00000", "144.40000", kTxBelowRx},
-        {"145.00000", "145.00000", 0},          {"145.00000", "", 0},
-        {"", "145.00000", 0},                   {"abc", "145.00000", 0},
+        {"145.00000", "145.60000", kTxAboveRx},
+        {"145.00000", "144.40000", kTxBelowRx},
+        {"145.00000", "145.00000", 0},
+        {"145.00000", "", 0},
+        {"", "145.00000", 0},
+        {"abc", "145.00000", 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(offsetDirection(c.rx, c.tx), c.bits) << c.rx << " / " << c.tx;

@@ -35,7 +35,7 @@ TEST(ScreenScaling, InitialUpdateAndDisplayChangesScaleFromTheRecordedWidth) {
         int recorded;
     };
     const Step steps[] = {
-        {true, 1280, 1.25f, 1280}, {false, 1024, 0.8f, 1024}, {false, 800, std::nullopt, 1024},
+        {true, 1280, 1.25f, 1280}, {false, 1024, 0.8f, 1024},      {false, 800, std::nullopt, 1024},
         {false, 1536, 1.5f, 1536}, {true, 800, std::nullopt, 800}, {false, 1600, 2.0f, 1600},
         {true, 1024, 1.0f, 1024},
     };

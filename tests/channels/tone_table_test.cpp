@@ -41,12 +41,12 @@ TEST(ToneText, ShowsEachKindOfStoredTone) {
         const char* chinese;
     };
     const Case cases[] = {
-        {0x70, 0x06, "67.0", "67.0"},     {0x41, 0x25, "254.1", "254.1"},
-        {0x00, 0x10, "100.0", "100.0"},   {0x34, 0x12, "123.4", "123.4"},
-        {0x23, 0x80, "D023N", "D023N"},   {0x05, 0x82, "D205N", "D205N"},
-        {0x54, 0xC7, "D754I", "D754I"},   {0x23, 0xC0, "D023I", "D023I"},
-        {0x99, 0x89, "D999N", "D999N"},   {0x12, 0x00, "None", "无"},
-        {0x12, 0xFF, "None", "无"},       {0xFF, 0xFF, "None", "无"},
+        {0x70, 0x06, "67.0", "67.0"},   {0x41, 0x25, "254.1", "254.1"},
+        {0x00, 0x10, "100.0", "100.0"}, {0x34, 0x12, "123.4", "123.4"},
+        {0x23, 0x80, "D023N", "D023N"}, {0x05, 0x82, "D205N", "D205N"},
+        {0x54, 0xC7, "D754I", "D754I"}, {0x23, 0xC0, "D023I", "D023I"},
+        {0x99, 0x89, "D999N", "D999N"}, {0x12, 0x00, "None", "无"},
+        {0x12, 0xFF, "None", "无"},     {0xFF, 0xFF, "None", "无"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(toneText({c.low, c.high}, Language::English), c.english);
@@ -61,10 +61,18 @@ TEST(ToneBytes, StoresListedAndUnlistedTonesAndNoneAsFFFF) {
         std::uint8_t high;
     };
     const Case cases[] = {
-        {"D023N", 0x23, 0x80}, {"D023I", 0x23, 0xC0}, {"D503N", 0x03, 0x85},
-        {"D754I", 0x54, 0xC7}, {"88.5", 0x85, 0x08},  {"254.1", 0x41, 0x25},
-        {"100.0", 0x00, 0x10}, {"123.4", 0x34, 0x12}, {"None", 0xFF, 0xFF},
-        {"无", 0xFF, 0xFF},    {"", 0xFF, 0xFF},      {"abc", 0xFF, 0xFF},
+        {"D023N", 0x23, 0x80},
+        {"D023I", 0x23, 0xC0},
+        {"D503N", 0x03, 0x85},
+        {"D754I", 0x54, 0xC7},
+        {"88.5", 0x85, 0x08},
+        {"254.1", 0x41, 0x25},
+        {"100.0", 0x00, 0x10},
+        {"123.4", 0x34, 0x12},
+        {"None", 0xFF, 0xFF},
+        {"无", 0xFF, 0xFF},
+        {"", 0xFF, 0xFF},
+        {"abc", 0xFF, 0xFF},
         // Only the tenths count; a second decimal rounds up as the radio's program did.
         {"88.51", 0x86, 0x08},
     };
@@ -75,8 +83,8 @@ TEST(ToneBytes, StoresListedAndUnlistedTonesAndNoneAsFFFF) {
 
 TEST(ToneBytes, DigitsThatDoNotFitTheirKindStoreAsNone) {
     // A wrapped byte would read back as another tone or as another kind.
-    for (const char* text : {"800.0", "9999.9", "9.9", "-88.5", "D6400N", "D999999N", "D6300I",
-                             "D-23N"}) {
+    for (const char* text :
+         {"800.0", "9999.9", "9.9", "-88.5", "D6400N", "D999999N", "D6300I", "D-23N"}) {
         EXPECT_EQ(toneBytes(text), ToneBytes{}) << text;
     }
     EXPECT_EQ(toneBytes("799.9"), (ToneBytes{0x99, 0x79}));

@@ -11,8 +11,8 @@ using test::runCli;
 
 std::string bytesAt(const std::string& file, std::size_t offset, std::size_t count) {
     const std::string contents = test::readFile(file);
-    return test::hex(std::span(reinterpret_cast<const std::uint8_t*>(contents.data()) + offset,
-                               count));
+    return test::hex(
+        std::span(reinterpret_cast<const std::uint8_t*>(contents.data()) + offset, count));
 }
 
 TEST(NewCommand, SavesTheRebuiltProductBlockForEachModel) {
@@ -24,10 +24,14 @@ TEST(NewCommand, SavesTheRebuiltProductBlockForEachModel) {
         const char* info;
     };
     const Case cases[] = {
-        {{}, "00 01 00 00 88 00 AE 00 88 00 AE 00 00 00 00 00", "13 17 64 13 17 64",
+        {{},
+         "00 01 00 00 88 00 AE 00 88 00 AE 00 00 00 00 00",
+         "13 17 64 13 17 64",
          "model: KW-217V\nband: 136-174 MHz\nchannels: 0\npassword: none\n"},
-        {{"--model", "KW-217U"}, "00 02 00 00 90 01 08 02 90 01 08 02 00 00 00 00",
-         "40 52 00 40 52 00", "model: KW-217U\nband: 400-520 MHz\nchannels: 0\npassword: none\n"},
+        {{"--model", "KW-217U"},
+         "00 02 00 00 90 01 08 02 90 01 08 02 00 00 00 00",
+         "40 52 00 40 52 00",
+         "model: KW-217U\nband: 400-520 MHz\nchannels: 0\npassword: none\n"},
     };
     for (const Case& c : cases) {
         const std::string file = dir.file("radio.dat");

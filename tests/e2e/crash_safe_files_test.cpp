@@ -36,8 +36,8 @@ std::vector<std::string> saveDocumentVersion(const std::string& path, int versio
 
 std::vector<std::string> saveProfileVersion(const std::string& path, int version) {
     // A long value, so that a save takes long enough to be caught halfway.
-    return {"profile", path, "set", "English", "Company",
-            std::string(20000, version == 0 ? 'a' : 'b')};
+    return {"profile", path,      "set",
+            "English", "Company", std::string(20000, version == 0 ? 'a' : 'b')};
 }
 
 const SavedFile kSavedFiles[] = {
@@ -64,8 +64,8 @@ TEST(CrashSafeFiles, KilledSavesLeaveTheOldOrTheNewVersion) {
         constexpr int kIterations = 150;
         int killedMidway = 0;
         for (int i = 0; i < kIterations; ++i) {
-            const pid_t child = test::startProgram(binaryPath("kwprog-cli"),
-                                                   file.saveVersion(path, i % 2));
+            const pid_t child =
+                test::startProgram(binaryPath("kwprog-cli"), file.saveVersion(path, i % 2));
             std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
             ::kill(child, SIGKILL);
             int status = 0;
@@ -180,8 +180,7 @@ TEST(CrashSafeFiles, FullFileSystemKeepsTheOldFile) {
         ASSERT_FALSE(before.empty());
         // Fill what is left, then try to replace the file.
         test::writeFile(mountPoint + "/filler", std::string(64 << 10, 'x'));
-        const auto refused =
-            runProgram(binaryPath("kwprog-cli"), file.saveVersion(path, 1));
+        const auto refused = runProgram(binaryPath("kwprog-cli"), file.saveVersion(path, 1));
         EXPECT_EQ(refused.exitStatus, 2) << file.name;
         EXPECT_NE(refused.err.find("No space left on device"), std::string::npos) << refused.err;
         EXPECT_EQ(test::readFile(path), before) << file.name;

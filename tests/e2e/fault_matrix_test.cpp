@@ -44,26 +44,44 @@ struct FaultRow {
     TransferOutcome outcome;
     std::optional<TransferMessage> message;
     Stop stop;
-    int questions;          // 61449 questions asked (each answered Cancel)
+    int questions;                // 61449 questions asked (each answered Cancel)
     std::optional<int> attempts;  // wake-up attempts, counted by their status line
-    bool cancelAtFirstRow;  // the test cancels once the first row is in
-    bool lineGone;          // the radio pulled the cable
+    bool cancelAtFirstRow;        // the test cancels once the first row is in
+    bool lineGone;                // the radio pulled the cable
     seconds bound;
 };
 
 // The addresses reach both memory areas, the last frame of a Read, and the last data
 // frame and the password block of a Write.
 const FaultRow kFaults[] = {
-    {"Silent", "silent", "silent", TransferOutcome::Failed, kCommunicationError, Stop::Handshake,
-     1, 15, false, false, seconds(20)},
-    {"StrayByteBeforeEachAck", "stray-byte", "stray-byte", TransferOutcome::Done, {}, Stop::None,
-     0, 2, false, false, seconds(15)},
-    {"SilentSecondWakeUp", "silent-second-wakeup", "silent-second-wakeup", TransferOutcome::Done,
-     {}, Stop::None, 0, 2, false, false, seconds(15)},
+    {"Silent", "silent", "silent", TransferOutcome::Failed, kCommunicationError, Stop::Handshake, 1,
+     15, false, false, seconds(20)},
+    {"StrayByteBeforeEachAck",
+     "stray-byte",
+     "stray-byte",
+     TransferOutcome::Done,
+     {},
+     Stop::None,
+     0,
+     2,
+     false,
+     false,
+     seconds(15)},
+    {"SilentSecondWakeUp",
+     "silent-second-wakeup",
+     "silent-second-wakeup",
+     TransferOutcome::Done,
+     {},
+     Stop::None,
+     0,
+     2,
+     false,
+     false,
+     seconds(15)},
     {"NakInTheChannelArea", "nak-at=0x0800", "nak-at=0x0800", TransferOutcome::Failed,
      kProgramInterrupt, Stop::Data, 0, 2, false, false, seconds(15)},
-    {"NakNearTheEnd", "nak-at=0x0FF0", "nak-at=0x0FE8", TransferOutcome::Failed,
-     kProgramInterrupt, Stop::Data, 0, 2, false, false, seconds(15)},
+    {"NakNearTheEnd", "nak-at=0x0FF0", "nak-at=0x0FE8", TransferOutcome::Failed, kProgramInterrupt,
+     Stop::Data, 0, 2, false, false, seconds(15)},
     {"ShortReply", "short-reply-at=0x0800", "short-reply-at=0x0C30", TransferOutcome::Failed,
      kProgramInterrupt, Stop::Data, 0, 2, false, false, seconds(15)},
     {"Garbage", "garbage-at=0x0C40", "garbage-at=0x0100", TransferOutcome::Failed,
@@ -72,8 +90,17 @@ const FaultRow kFaults[] = {
      TransferOutcome::Failed, kProgramInterrupt, Stop::Data, 0, 2, false, true, seconds(15)},
     // 100 ms before each answer: inside the 190 ms of a one-byte read, the shortest
     // time-out. A whole transfer would take minutes, so the first row is enough.
-    {"SlowInsideTheTimeOuts", "slow=100", "slow=100", TransferOutcome::Cancelled, {}, Stop::Data,
-     0, 2, true, false, seconds(20)},
+    {"SlowInsideTheTimeOuts",
+     "slow=100",
+     "slow=100",
+     TransferOutcome::Cancelled,
+     {},
+     Stop::Data,
+     0,
+     2,
+     true,
+     false,
+     seconds(20)},
     // 300 ms: past the 190 ms of a one-byte read, so the ACK after the model request is
     // missed and the question comes at once (the wake-up's late ACK still lands in the
     // second one-byte read).
@@ -137,8 +164,8 @@ TEST_P(FaultMatrix, EndsAsStatedWithThePortFreeAndNothingHalfDone) {
     const RadioImage radioBefore = radioImage(model);
     ASSERT_TRUE(storeDocumentFile(dir.file("radio.dat"), radioBefore));
     auto sim = test::startSim({"--model", std::string(kRadioModels[model].text), "--image",
-                               dir.file("radio.dat"), "--save", dir.file("saved.dat"),
-                               "--fault", reading ? fault.readFault : fault.writeFault});
+                               dir.file("radio.dat"), "--save", dir.file("saved.dat"), "--fault",
+                               reading ? fault.readFault : fault.writeFault});
 
     PosixSerialPort port;
     test::RecordingObserver observer;
@@ -224,7 +251,8 @@ TEST_P(FaultMatrix, EndsAsStatedWithThePortFreeAndNothingHalfDone) {
 std::vector<MatrixCase> everyCase() {
     std::vector<MatrixCase> cases;
     for (const FaultRow& fault : kFaults) {
-        for (const TransferDirection direction : {TransferDirection::Read, TransferDirection::Write}) {
+        for (const TransferDirection direction :
+             {TransferDirection::Read, TransferDirection::Write}) {
             for (int model = 0; model < static_cast<int>(kRadioModels.size()); ++model) {
                 cases.push_back({fault, direction, model});
             }

@@ -23,9 +23,9 @@ TEST_P(EndedBy, SavesItsMemoryAndRemovesItsLink) {
     RadioImage radio = sim::factoryImage(1);
     radio[0] = 0x42;
     ASSERT_TRUE(storeDocumentFile(dir.file("radio.dat"), radio));
-    auto sim = test::startSim({"--model", "KW-217U", "--image", dir.file("radio.dat"),
-                               "--password", "2468", "--save", dir.file("saved.dat"), "--link",
-                               dir.file("radio")});
+    auto sim =
+        test::startSim({"--model", "KW-217U", "--image", dir.file("radio.dat"), "--password",
+                        "2468", "--save", dir.file("saved.dat"), "--link", dir.file("radio")});
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("radio")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("saved.dat")));
 
@@ -39,10 +39,9 @@ TEST_P(EndedBy, SavesItsMemoryAndRemovesItsLink) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("radio")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signal, EndedBy, ::testing::Values(SIGTERM, SIGINT),
-                         [](const auto& info) {
-                             return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
-                         });
+INSTANTIATE_TEST_SUITE_P(Signal, EndedBy, ::testing::Values(SIGTERM, SIGINT), [](const auto& info) {
+    return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT");
+});
 
 struct BadOptions {
     const char* name;

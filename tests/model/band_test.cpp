@@ -18,10 +18,8 @@ BandBytes band(const char* text) {
 
 TEST(Band, EncodesAndDecodesTheModels) {
     const std::pair<BandLimits, const char*> cases[] = {
-        {{136, 174}, "13 17 64 13 17 64"},
-        {{400, 520}, "40 52 00 40 52 00"},
-        {{140, 170}, "14 17 00 14 17 00"},
-        {{0, 0}, "00 00 00 00 00 00"},
+        {{136, 174}, "13 17 64 13 17 64"}, {{400, 520}, "40 52 00 40 52 00"},
+        {{140, 170}, "14 17 00 14 17 00"}, {{0, 0}, "00 00 00 00 00 00"},
         {{999, 999}, "99 99 99 99 99 99"},
     };
     for (const auto& [limits, text] : cases) {

@@ -124,8 +124,7 @@ TEST(DocumentFile, FailedSaveKeepsTheOldFileWhole) {
     const RadioImage original = savedImage(1, "13 17 64 13 17 64");
     ASSERT_TRUE(storeDocumentFile(path, original));
     // A folder that cannot take the temporary file (a file stands where the folder is).
-    const FileWriteResult refused =
-        storeDocumentFile(dir.file("radio.dat/inside.dat"), original);
+    const FileWriteResult refused = storeDocumentFile(dir.file("radio.dat/inside.dat"), original);
     EXPECT_FALSE(refused);
     EXPECT_NE(refused.error.find("inside.dat"), std::string::npos) << refused.error;
     EXPECT_EQ(test::readFile(path), asText(original));

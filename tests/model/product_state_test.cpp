@@ -97,8 +97,7 @@ struct DialogCase {
 
     bool channelsCleared() const {
         for (int record = 0; record < 129; ++record) {
-            if (at(image, record * 24, 16) !=
-                "FF FF FF FF FF FF FF FF FF FF FF FF 0C 0D 0E 0F") {
+            if (at(image, record * 24, 16) != "FF FF FF FF FF FF FF FF FF FF FF FF 0C 0D 0E 0F") {
                 return false;
             }
         }
