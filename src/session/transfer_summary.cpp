@@ -1,0 +1,38 @@
+#include "session/transfer_summary.h"
+
+#include <cstdio>
+
+#include "model/image_layout.h"
+
+namespace kw {
+namespace {
+
+bool channelInUse(ConstImageRow record) {
+    const auto absent = [](std::uint8_t b) { return b == 0xFF || b == 0x00; };
+    return !absent(record[record::kRxFrequency + 3]) && !absent(record[record::kTxFrequency + 3]);
+}
+
+}  // namespace
+
+int channelsInUse(const RadioImage& image) {
+    int channels = 0;
+    for (int record = 0; record < kEditedRecordCount; ++record) {
+        channels += channelInUse(channelRecord(image, record)) ? 1 : 0;
+    }
+    return channels;
+}
+
+std::string transferSummary(TransferDirection direction, const RadioImage& image,
+                            std::chrono::steady_clock::duration took) {
+    const double seconds = std::chrono::duration<double>(took).count();
+    char text[64];
+    if (direction == TransferDirection::Read) {
+        std::snprintf(text, sizeof text, "Read complete: %d channels in %.1f s",
+                      channelsInUse(image), seconds);
+    } else {
+        std::snprintf(text, sizeof text, "Write complete in %.1f s", seconds);
+    }
+    return text;
+}
+
+}  // namespace kw
