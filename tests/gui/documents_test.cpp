@@ -263,6 +263,15 @@ INSTANTIATE_TEST_SUITE_P(
                     false}),
     [](const testing::TestParamInfo<LeavingCase>& info) { return info.param.name; });
 
+TEST_F(Documents, ARefusedTypedValueKeepsTheProgramRunningToPutItRight) {
+    typeInto({1, kRxColumn}, "145.003");
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
+    EXPECT_FALSE(frame().close());
+    EXPECT_EQ(run.messages.lastText(),
+              QString::fromUtf8(messageText(MessageId::ErrorStepValue, Language::English)));
+    EXPECT_TRUE(view().editorWidget(kRxColumn)->isVisible());
+}
+
 struct NewOverChangesCase {
     MessageBoxes::Answer answer;  // to "Save changes?"
     bool saved;
