@@ -33,9 +33,4 @@ std::string refusalReason(const CellEditResult& result, const ChannelEditors& ed
     return std::string(rejectionText(result.commit, Language::English));
 }
 
-std::string changedValueWarning(const ChangedValue& change) {
-    return "Warning: cell " + rowTitle(change.cell.row) + ':' + std::to_string(change.cell.column) +
-           " was given " + quoted(change.given) + " and stored as " + quoted(change.stored) + ".";
-}
-
 }  // namespace kw::cli

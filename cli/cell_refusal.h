@@ -1,5 +1,5 @@
 #pragma once
-// The sentences a command prints when the grid's editing rules refuse or change a value.
+// The sentence a command prints when the grid's editing rules refuse a value.
 
 #include <string>
 #include <string_view>
@@ -12,8 +12,5 @@ namespace kw::cli {
 // drop-down texts it could have been.
 [[nodiscard]] std::string refusalReason(const CellEditResult& result, const ChannelEditors& editors,
                                         GridCell cell, std::string_view value);
-
-// The warning line for a value the rules stored other than given.
-[[nodiscard]] std::string changedValueWarning(const ChangedValue& change);
 
 }  // namespace kw::cli

@@ -50,7 +50,7 @@ int runImport(const Arguments& arguments, CommandContext& context) {
             break;
     }
     for (const ChangedValue& change : imported.changes) {
-        context.err << changedValueWarning(change) << '\n';
+        context.err << changedValueWarning(change, Language::English) << '\n';
     }
     return saveDocument(document, path, context) ? kDone : kBadInput;
 }

@@ -112,7 +112,7 @@ int runSet(const Arguments& arguments, CommandContext& context) {
             return kRefused;
         }
         if (result.commit.changed) {
-            context.err << changedValueWarning(*result.commit.changed) << '\n';
+            context.err << changedValueWarning(*result.commit.changed, Language::English) << '\n';
         }
     }
     return saveDocument(document, path, context) ? kDone : kBadInput;

@@ -43,16 +43,6 @@ void paintRow(QPainter& painter, const ChannelGrid& grid, int row, int top, int 
     }
 }
 
-// The document's file name, or the name its window shows while it has no file.
-QString documentName(CChildFrame& child) {
-    if (child.document().hasFile()) {
-        return QFileInfo(toQString(child.document().path())).fileName();
-    }
-    QString name = child.windowTitle();
-    name.remove(QStringLiteral("[*]"));
-    return name;
-}
-
 }  // namespace
 
 void printChannelTable(QPrinter& printer, const ChannelGrid& grid, const QString& header,
@@ -99,14 +89,14 @@ void printDocument(QPrinter& printer, CChildFrame& child, const ProductState& pr
     CProgramView& view = *child.view();
     view.cellCommit();
     view.gridCommit();
-    const QString name = documentName(child);
+    const QString name = toQString(child.document().name());
     printer.setDocName(name);
     printChannelTable(printer, view.channels(),
                       toQString(printHeaderText(toStdString(name), product, language)), language);
 }
 
 void preparePrinter(QPrinter& printer, CChildFrame& child) {
-    const QString name = documentName(child);
+    const QString name = toQString(child.document().name());
     printer.setDocName(name);
     // A printer chosen before keeps its place; only a print to a file takes the proposal.
     if (printer.outputFormat() != QPrinter::PdfFormat &&

@@ -1,7 +1,6 @@
 #include "app/child_frame.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -24,12 +23,7 @@ CChildFrame::CChildFrame(std::unique_ptr<DocumentSession> session, ViewContext& 
         }
     }
     connect(view_, &CProgramView::edited, this, [this] { setModified(true); });
-    // A new document is "Channel Information"; an opened one shows its file's name.
-    const CProgramDoc& document = session_->document();
-    const QString title = document.title().empty()
-                              ? QFileInfo(toQString(document.path())).fileName()
-                              : toQString(document.title());
-    setWindowTitle(title + QStringLiteral("[*]"));
+    updateTitle();
     setGeometry(0, 0, kWidth, kHeight);
     setWindowModified(session_->isModified());
 }
@@ -44,9 +38,17 @@ void CChildFrame::setModified(bool modified) {
     setWindowModified(modified);
 }
 
+void CChildFrame::updateTitle() {
+    setWindowTitle(toQString(session_->document().name()) + QStringLiteral("[*]"));
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
-    hide();
+    // The value still being typed is an edit of the document; a refused one stays in
+    // its editor to be put right.
+    if (!view_->commitOnLeaving().rejected()) {
+        hide();
+    }
 }
 
 }  // namespace kw::app

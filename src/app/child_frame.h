@@ -27,6 +27,8 @@ class CChildFrame : public QMdiSubWindow {
 
     // Every edit of the document comes through here, so the title shows it.
     void setModified(bool modified);
+    // The title follows the document's name: after a save under a new name, for one.
+    void updateTitle();
     bool isModified() const { return session_->isModified(); }
 
   protected:

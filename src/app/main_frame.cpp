@@ -113,6 +113,11 @@ CMainFrame::CMainFrame(FrameContext& context)
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            // The document left behind takes the value still typed in it. (Deactivating
+            // the whole program reports no window, and commits nothing.)
+            if (lastActive_ && lastActive_ != child) {
+                (void)lastActive_->view()->commitOnLeaving();
+            }
             lastActive_ = child;
             child->view()->activate();
         }
@@ -442,15 +447,26 @@ bool CMainFrame::saveDocument(CChildFrame* child, bool askName) {
         }
         target = toQString(withDocumentSuffix(toStdString(target)));
     }
-    const DocumentSaveResult saved =
-        child->session().save(QFileInfo(target).absoluteFilePath().toStdString());
+    const std::string path = QFileInfo(target).absoluteFilePath().toStdString();
+    if (child->session().overwritesChangedFile(path) && !confirmOverwrite(path)) {
+        return false;
+    }
+    const DocumentSaveResult saved = child->session().save(path);
     if (!saved) {
         context_.messages.show(this, toQString(saved.written.error));
         return false;
     }
     recentFiles_->add(toQString(child->document().path()));
     child->setModified(false);
+    child->updateTitle();
     return true;
+}
+
+bool CMainFrame::confirmOverwrite(const std::string& path) {
+    const QString text = QFileInfo(toQString(path)).fileName() + QStringLiteral("\n\n") +
+                         toQString(builtInText(BuiltInText::FileChangedOnDisk, context_.language));
+    return context_.messages.show(this, text, MessageBoxes::Buttons::OkCancel,
+                                  QMessageBox::Question) == MessageBoxes::Answer::Ok;
 }
 
 void CMainFrame::openRecentFile(const QString& path) {
@@ -586,22 +602,30 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool CMainFrame::settleDocument(CChildFrame* child) {
+    const bool refused = child->view()->commitOnLeaving().rejected();
+    if (!refused && !child->isModified()) {
+        return true;
+    }
+    child->showNormal();
+    mdiArea_->setActiveSubWindow(child);
+    if (refused) {
+        return false;
+    }
+    const auto answer = context_.messages.show(
+        this, toQString(builtInText(BuiltInText::SaveChanges, context_.language)),
+        MessageBoxes::Buttons::YesNoCancel, QMessageBox::Question);
+    return answer == MessageBoxes::Answer::No ||
+           (answer == MessageBoxes::Answer::Yes && saveDocument(child, false));
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!transfers_->allowClose()) {
         event->ignore();
         return;
     }
     for (CChildFrame* child : children()) {
-        if (!child->isModified()) {
-            continue;
-        }
-        child->showNormal();
-        mdiArea_->setActiveSubWindow(child);
-        const auto answer = context_.messages.show(
-            this, toQString(builtInText(BuiltInText::SaveChanges, context_.language)),
-            MessageBoxes::Buttons::YesNoCancel, QMessageBox::Question);
-        if (answer == MessageBoxes::Answer::Cancel ||
-            (answer == MessageBoxes::Answer::Yes && !saveDocument(child, false))) {
+        if (!settleDocument(child)) {
             event->ignore();
             return;
         }

@@ -86,6 +86,10 @@ class CMainFrame : public QMainWindow {
     CChildFrame* openDocument(const QString& path);
     // Saves as Save does (Save As with `askName`); false when cancelled or refused.
     bool saveDocument(CChildFrame* child, bool askName);
+    // Before a document is closed or replaced: the value still being typed is taken as an
+    // edit, and a modified document is offered to be saved ("Save changes?"). False when
+    // the user cancels, a save fails, or the typed value was refused.
+    bool settleDocument(CChildFrame* child);
     // Ends the document and its window at once, without asking.
     void destroyDocument(CChildFrame* child);
     // Print and Print Preview paint the active document's channel table through this.
@@ -121,6 +125,8 @@ class CMainFrame : public QMainWindow {
     void connectTransferCommands();
     void connectPrintCommands();
     void requestHelp(int context);
+    // Saving over a file another program changed since it was opened or saved here.
+    bool confirmOverwrite(const std::string& path);
     QString commandText(int command) const;
 
     FrameContext& context_;

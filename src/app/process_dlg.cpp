@@ -6,8 +6,10 @@
 
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/status_notice.h"
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
+#include "session/transfer_summary.h"
 
 namespace kw::app {
 
@@ -61,6 +63,7 @@ void CProcessDlg::onOk() {
     }
     start_->setEnabled(false);
     emit stateChanged();
+    started_ = std::chrono::steady_clock::now();
     worker_.start(commands_.direction(), commands_.beginTransfer(grid_, image_),
                   context_.portName());
 }
@@ -68,6 +71,11 @@ void CProcessDlg::onOk() {
 void CProcessDlg::transferFinished(const TransferResult& result, const RadioImage& transferred) {
     const TransferDirection direction = commands_.direction();
     commands_.endTransfer(grid_, result, transferred, image_);
+    // A completed transfer is said in the status bar; only a failure needs a message box.
+    if (result) {
+        const auto took = std::chrono::steady_clock::now() - started_;
+        showStatusNotice(parentWidget(), toQString(transferSummary(direction, image_, took)));
+    }
     hide();
     emit stateChanged();
     emit transferEnded(direction, result.outcome);
@@ -102,6 +110,12 @@ void CProcessDlg::showMessage(const TransferMessage& message) {
     QString text = toQString(messageText(message, context_.resources.language));
     if (!message.detail.empty()) {
         text += QStringLiteral("\n\n") + toQString(message.detail);
+    }
+    // The cure of every port problem starts in the same place.
+    if (const auto* id = std::get_if<MessageId>(&message.text);
+        id && *id == MessageId::CouldNotOpenPort) {
+        text += QStringLiteral("\n\n") + toQString(builtInText(BuiltInText::ChoosePortInComSetup,
+                                                               context_.resources.language));
     }
     // String-table messages take the program's caption; the built-in ones its title.
     const bool builtIn = std::holds_alternative<BuiltInText>(message.text);

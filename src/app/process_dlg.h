@@ -4,6 +4,7 @@
 // worker; the session's calls come back to the window on the user-interface thread, so
 // the program answers meanwhile and Cancel can be pressed at any moment.
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -76,6 +77,7 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
     QLabel* status_;
     QProgressBar* progress_;
     QString notStartedText_;
+    std::chrono::steady_clock::time_point started_;
     TransferWorker worker_;  // last: it is gone before the rest of the window
 };
 

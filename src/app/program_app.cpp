@@ -160,6 +160,9 @@ void CProgramApp::exitInstance() {
 
 void CProgramApp::fileNew() {
     if (CChildFrame* active = frame_->activeChild()) {
+        if (!frame_->settleDocument(active)) {
+            return;
+        }
         const auto answer = messages_.show(
             frame_.get(),
             toQString(resources_->string(static_cast<int>(MessageId::AllDataWillBeCleared))),

@@ -13,6 +13,7 @@
 #include "app/message_boxes.h"
 #include "app/ms_flex_grid.h"
 #include "app/qt_text.h"
+#include "app/status_notice.h"
 #include "app/template_dialog.h"
 #include "channels/editor_keys.h"
 
@@ -162,11 +163,19 @@ CellCommitOutcome CProgramView::commitCurrentCell() {
     return outcome;
 }
 
+CellCommitOutcome CProgramView::commitOnLeaving() {
+    activate();
+    return commitCurrentCell();
+}
+
 void CProgramView::report(const CellCommitOutcome& outcome, int row) {
     grid_->rowChanged(row);
     widgets_->followState();
     if (outcome.status == CellCommitStatus::Committed) {
         emit edited();
+    }
+    if (outcome.changed) {
+        showStatusNotice(this, toQString(changedValueWarning(*outcome.changed, context_.language)));
     }
     if (!outcome.rejected()) {
         return;

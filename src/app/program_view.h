@@ -57,6 +57,11 @@ class CProgramView : public QWidget, public GridSync {
     void cellCommit() override;
     void gridCommit() override;
     void refill() override;
+    // The cell commit of the current cell, with its message when it was refused.
+    CellCommitOutcome commitCurrentCell();
+    // The document is left: another becomes active, or its window closes or is replaced.
+    // The value still being typed is committed under this document's own model and band.
+    CellCommitOutcome commitOnLeaving();
 
     QSize sizeHint() const override { return formSize_; }
 
@@ -78,8 +83,6 @@ class CProgramView : public QWidget, public GridSync {
     void showEditor();
     // Escape: the editor goes without a commit.
     void cancelEdit();
-    // The cell commit of the current cell, with its message when it was refused.
-    CellCommitOutcome commitCurrentCell();
     void report(const CellCommitOutcome& outcome, int row);
     bool editorKey(QObject* editor, QKeyEvent* event);
     bool gridKey(QKeyEvent* event);

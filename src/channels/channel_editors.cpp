@@ -119,6 +119,16 @@ std::string_view rejectionText(const CellCommitOutcome& outcome, Language langua
     return outcome.nameProblem ? builtInText(*outcome.nameProblem, language) : std::string_view();
 }
 
+std::string changedValueWarning(const ChangedValue& change, Language language) {
+    const std::string cell = rowTitle(change.cell.row) + ':' + std::to_string(change.cell.column);
+    const std::string given = '"' + change.given + '"';
+    const std::string stored = '"' + change.stored + '"';
+    if (language == Language::Chinese) {
+        return "警告：单元格 " + cell + " 输入的是 " + given + "，保存为 " + stored + "。";
+    }
+    return "Warning: cell " + cell + " was given " + given + " and stored as " + stored + ".";
+}
+
 ChannelEditors::ChannelEditors(Language language)
     : editors_{
           InPlaceEditor(kFrequencyEditorId, EditorKind::EditBox, {}, kFrequencyEditorLength),

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "channels/channel_grid.h"
@@ -52,6 +53,10 @@ struct [[nodiscard]] CellCommitOutcome {
 
 // The rejection's text in `language`; empty when nothing was rejected.
 [[nodiscard]] std::string_view rejectionText(const CellCommitOutcome& outcome, Language language);
+
+// The warning that names the cell, what was given and what was stored, in `language`:
+// 'Warning: cell 5:2 was given "600" and stored as "136.00000".'
+[[nodiscard]] std::string changedValueWarning(const ChangedValue& change, Language language);
 
 struct [[nodiscard]] EnterOutcome {
     CellCommitOutcome commit;

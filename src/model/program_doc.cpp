@@ -1,6 +1,12 @@
 #include "model/program_doc.h"
 
+#include <filesystem>
+
 namespace kw {
+
+std::string CProgramDoc::name() const {
+    return hasFile_ ? std::filesystem::path(path_).filename().string() : title_;
+}
 
 void CProgramDoc::startNew(std::string title, std::string proposedName) {
     title_ = std::move(title);

@@ -22,6 +22,9 @@ class CProgramDoc {
     bool hasFile() const { return hasFile_; }
     void setPath(std::string path) { path_ = std::move(path); }
     const std::string& title() const { return title_; }
+    // What its window, the Window menu and a printout call it: the file's name, or the
+    // title while it has no file.
+    [[nodiscard]] std::string name() const;
 
     // Changed since it was created, opened or saved: set by every edit of the image or of
     // the channel table, so ending the program can ask before throwing the edit away.

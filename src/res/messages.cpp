@@ -68,6 +68,12 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::CancelTransferToClose,
                  "A transfer with the radio is running. Cancel it so that the program can close?",
                  "正在与对讲机传输数据。是否取消传输以便关闭程序？"},
+    BuiltInEntry{BuiltInText::ChoosePortInComSetup,
+                 "Choose the port of the programming cable in Setup > Com Setup.",
+                 "请在 设置 > 端口设置 中选择编程线所接的端口。"},
+    BuiltInEntry{BuiltInText::FileChangedOnDisk,
+                 "The file was changed on disk since it was opened or saved here. Save over it?",
+                 "此文件在打开或保存之后已被其他程序更改。是否覆盖？"},
 };
 
 }  // namespace

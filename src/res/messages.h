@@ -38,6 +38,8 @@ enum class BuiltInText {
     HelpHome,
     HelpClose,
     CancelTransferToClose,
+    ChoosePortInComSetup,
+    FileChangedOnDisk,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

@@ -15,6 +15,7 @@ void DocumentSession::newDocument(std::string_view appName) {
 DocumentLoadResult DocumentSession::open(const std::string& path, Language messageLanguage) {
     DocumentLoadResult loaded = document_.open(path, messageLanguage);
     if (loaded) {
+        fileStamp_ = stampOf(path);
         refill();
     }
     return loaded;
@@ -23,7 +24,22 @@ DocumentLoadResult DocumentSession::open(const std::string& path, Language messa
 DocumentSaveResult DocumentSession::save(const std::string& path) {
     CellCommitOutcome cell = commitCell();
     gridCommit();
-    return {cell, document_.save(path)};
+    DocumentSaveResult saved{cell, document_.save(path)};
+    if (saved) {
+        fileStamp_ = stampOf(path);
+    }
+    return saved;
+}
+
+bool DocumentSession::overwritesChangedFile(const std::string& path) const {
+    // A file that is gone loses nothing; another program's save replaces the inode, so
+    // the path tells the document's own file too.
+    const std::optional<FileStamp> now = stampOf(path);
+    if (!document_.hasFile() || !fileStamp_ || !now) {
+        return false;
+    }
+    const bool ownFile = path == document_.path() || now->sameFileAs(*fileStamp_);
+    return ownFile && changedSince(path, fileStamp_);
 }
 
 CellCommitOutcome DocumentSession::commitCell() {

@@ -4,8 +4,11 @@
 // (grid commit), then writes the file; a transfer takes the cell and the grid before it
 // starts, and a completed Read refills the grid from the image it brought.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/file_stamp.h"
 
 #include "channels/channel_editors.h"
 #include "channels/channel_grid.h"
@@ -38,6 +41,9 @@ class DocumentSession final : public GridSync {
     [[nodiscard]] DocumentLoadResult open(const std::string& path, Language messageLanguage);
     // Cell commit, grid commit, then the file; a written file clears the modified mark.
     [[nodiscard]] DocumentSaveResult save(const std::string& path);
+    // Saving to `path` would overwrite the document's own file, which was changed on disk
+    // since this session opened or last saved it.
+    [[nodiscard]] bool overwritesChangedFile(const std::string& path) const;
 
     // The cell commit with its outcome, for a shell that shows a refusal. A committed
     // value marks the document modified.
@@ -72,6 +78,7 @@ class DocumentSession final : public GridSync {
     CProgramDoc document_;
     ChannelGrid grid_;
     ChannelEditors editors_;
+    std::optional<FileStamp> fileStamp_;  // the file as last opened or saved here
 };
 
 }  // namespace kw

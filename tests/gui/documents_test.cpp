@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "app/child_frame.h"
 #include "app/grid_table_model.h"
@@ -211,6 +213,147 @@ TEST_F(Documents, AnActiveViewBringsBackItsOwnModelAndBandWithoutARefill) {
     frame().mdiArea()->setActiveSubWindow(uhf);
     EXPECT_EQ(product.storedModelType, 2);
     EXPECT_EQ(product.bandUpperLimit, 520 * 100000);
+}
+
+// A value still being typed counts as a change wherever its document may be closed or
+// replaced; where the program asks at once, "Save changes?" comes (answered Cancel).
+struct LeavingCase {
+    const char* name;
+    std::function<void(app::CMainFrame&, const QString& saved)> leave;
+    bool asksAtOnce;
+};
+
+class LeavingADocument : public Documents, public testing::WithParamInterface<LeavingCase> {};
+
+TEST_P(LeavingADocument, TakesTheTypedValueFirst) {
+    saveAs("saved.dat");
+    CChildFrame* first = frame().activeChild();
+    typeInto({1, kRxColumn}, "150.0");
+    if (GetParam().asksAtOnce) {
+        run.messages.setNextAnswer(MessageBoxes::Answer::Cancel);
+    }
+    GetParam().leave(frame(), path("saved.dat"));
+    EXPECT_TRUE(first->isModified());
+    EXPECT_EQ(first->view()->channels().text(1, kRxColumn), "150.00000");
+    EXPECT_EQ(run.messages.askedCount(), GetParam().asksAtOnce ? 1 : 0);
+    if (GetParam().asksAtOnce) {
+        EXPECT_EQ(run.messages.lastText(), "Save changes?");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LeavingADocument,
+    testing::Values(
+        LeavingCase{"Exit", [](app::CMainFrame& f, const QString&) { f.close(); }, true},
+        LeavingCase{
+            "FileNew",
+            [](app::CMainFrame& f, const QString&) { f.commands().trigger(command::kFileNew); },
+            true},
+        LeavingCase{
+            "LanguageSwitch",
+            [](app::CMainFrame& f, const QString&) { emit f.languageChosen(Language::Chinese); },
+            true},
+        LeavingCase{"OpenOverIt",
+                    [](app::CMainFrame& f, const QString& saved) { f.openDocument(saved); }, false},
+        LeavingCase{
+            "CloseItsWindow",
+            [](app::CMainFrame& f, const QString&) { f.commands().trigger(command::kFileClose); },
+            false},
+        LeavingCase{"SwitchToAnother", [](app::CMainFrame& f, const QString&) { f.newDocument(); },
+                    false}),
+    [](const testing::TestParamInfo<LeavingCase>& info) { return info.param.name; });
+
+TEST_F(Documents, ARefusedTypedValueKeepsTheProgramRunningToPutItRight) {
+    typeInto({1, kRxColumn}, "145.003");
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
+    EXPECT_FALSE(frame().close());
+    EXPECT_EQ(run.messages.lastText(),
+              QString::fromUtf8(messageText(MessageId::ErrorStepValue, Language::English)));
+    EXPECT_TRUE(view().editorWidget(kRxColumn)->isVisible());
+}
+
+struct NewOverChangesCase {
+    MessageBoxes::Answer answer;  // to "Save changes?"
+    bool saved;
+    bool replaced;
+};
+
+class NewOverChanges : public Documents, public testing::WithParamInterface<NewOverChangesCase> {};
+
+TEST_P(NewOverChanges, AsksToSaveBeforeClearing) {
+    saveAs("kept.dat");
+    CChildFrame* first = frame().activeChild();
+    const std::string before = readFile(dir.file("kept.dat"));
+    typeInto({1, kRxColumn}, "150.0");
+    run.messages.setNextAnswer(GetParam().answer);
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);  // "All data will be Cleared!"
+    frame().commands().trigger(command::kFileNew);
+    EXPECT_EQ(readFile(dir.file("kept.dat")) != before, GetParam().saved);
+    EXPECT_EQ(frame().activeChild() != first, GetParam().replaced);
+    EXPECT_EQ(run.messages.askedCount(), GetParam().replaced ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, NewOverChanges,
+                         testing::Values(NewOverChangesCase{MessageBoxes::Answer::Yes, true, true},
+                                         NewOverChangesCase{MessageBoxes::Answer::No, false, true},
+                                         NewOverChangesCase{MessageBoxes::Answer::Cancel, false,
+                                                            false}));
+
+TEST_F(Documents, TheWindowAndTheWindowMenuShowTheFileNameAfterSaveAsAndOpen) {
+    frame().activeChild()->showMaximized();
+    saveAs("edited.dat");
+    EXPECT_EQ(frame().activeChild()->windowTitle(), "edited.dat[*]");
+    EXPECT_TRUE(frame().windowTitle().contains("edited.dat"))
+        << frame().windowTitle().toStdString();
+    frame().openDocument(path("edited.dat"));
+    app::WindowMenu* menu = frame().windowMenu();
+    emit menu->aboutToShow();
+    ASSERT_EQ(menu->documentActions().size(), 2);
+    EXPECT_EQ(menu->documentActions()[0]->text(), "&1 edited.dat");
+    EXPECT_EQ(menu->documentActions()[1]->text(), "&2 edited.dat");
+}
+
+// Saving over a file another program changed since it was opened or saved here asks first.
+struct ChangedOnDiskCase {
+    bool changedOnDisk;
+    MessageBoxes::Answer answer;
+    bool asked;
+    bool saved;
+};
+
+class ChangedOnDisk : public Documents, public testing::WithParamInterface<ChangedOnDiskCase> {};
+
+TEST_P(ChangedOnDisk, SaveAsksBeforeOverwritingIt) {
+    saveAs("shared.dat");
+    if (GetParam().changedOnDisk) {
+        std::string other = readFile(dir.file("shared.dat"));
+        other[0] ^= 0xFF;
+        writeFile(dir.file("shared.dat") + ".new", other);
+        std::filesystem::rename(dir.file("shared.dat") + ".new", dir.file("shared.dat"));
+    }
+    const std::string before = readFile(dir.file("shared.dat"));
+    typeInto({1, kRxColumn}, "150.0");
+    if (GetParam().asked) {
+        run.messages.setNextAnswer(GetParam().answer);
+    }
+    EXPECT_EQ(frame().saveDocument(frame().activeChild(), false), GetParam().saved);
+    EXPECT_EQ(run.messages.askedCount(), GetParam().asked ? 1 : 0);
+    EXPECT_EQ(readFile(dir.file("shared.dat")) != before, GetParam().saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangedOnDisk,
+    testing::Values(ChangedOnDiskCase{false, MessageBoxes::Answer::Cancel, false, true},
+                    ChangedOnDiskCase{true, MessageBoxes::Answer::Cancel, true, false},
+                    ChangedOnDiskCase{true, MessageBoxes::Answer::Ok, true, true}));
+
+TEST_F(Documents, AValueTheRulesChangeIsShownInTheStatusBar) {
+    typeInto({1, kRxColumn}, "145.5");
+    QTest::keyClick(view().editorWidget(kRxColumn), Qt::Key_Return);
+    typeInto({1, kTxColumn}, "180");
+    QTest::keyClick(view().editorWidget(kTxColumn), Qt::Key_Return);
+    EXPECT_EQ(frame().statusBar()->currentMessage(),
+              "Warning: cell 1:2 was given \"180\" and stored as \"136.00000\".");
 }
 
 }  // namespace

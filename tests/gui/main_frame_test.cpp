@@ -105,11 +105,12 @@ TEST_F(MainFrame, FileNewAsksBeforeClearingAndCancelKeepsTheDocument) {
     EXPECT_EQ(frame().children().front(), first);
 
     first->setModified(true);
+    run.messages.setNextAnswer(MessageBoxes::Answer::No);  // "Save changes?"
     run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
     frame().commands().trigger(command::kFileNew);
     ASSERT_EQ(frame().children().size(), 1u);
     EXPECT_FALSE(frame().children().front()->isModified());
-    EXPECT_EQ(run.messages.askedCount(), 2);
+    EXPECT_EQ(run.messages.askedCount(), 3);
 }
 
 TEST_F(MainFrame, WithoutADocumentOnlyItsCommandsAreDisabled) {

@@ -18,6 +18,8 @@
 #include "app/recent_file_menu.h"
 #include "app/transfer_windows.h"
 #include "gui_support.h"
+#include "link/posix_serial_port.h"
+#include "pseudo_terminal.h"
 #include "res/command_ids.h"
 
 namespace kw::test {
@@ -166,6 +168,45 @@ TEST_F(ProcessWindow, EveryDocumentHasAWindowOfItsOwn) {
     frame().destroyDocument(second);  // its window goes with it
     EXPECT_EQ(frame().transfers().openWindow(), nullptr);
 }
+
+// A port that does not open says why and where to choose another.
+struct PortProblemCase {
+    const char* name;
+    bool held;  // an existing port another program holds; otherwise no port at all
+    const char* says;
+};
+
+class PortProblem : public testing::TestWithParam<PortProblemCase> {};
+
+TEST_P(PortProblem, SaysWhatToDo) {
+    ProgramDir dir;
+    std::string error;
+    auto line = sim::PseudoTerminal::open(error);
+    ASSERT_TRUE(line) << error;
+    PosixSerialPort holder;
+    const std::string port = GetParam().held ? line->devicePath() : dir.file("no-such-port");
+    if (GetParam().held) {
+        ASSERT_TRUE(holder.open(port));
+    }
+    RunningProgram run{dir, {}, port};
+    ASSERT_TRUE(run.start());
+    CProcessDlg* window = run.frame().transfers().windowOf(run.frame().activeChild());
+    run.frame().commands().trigger(command::kRead);
+    run.messages.setNextAnswer(MessageBoxes::Answer::Ok);
+    QTest::mouseClick(window->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->commands().state() == ProcessWindowState::Absent; }, 10000));
+    const QString text = run.messages.lastText();
+    EXPECT_TRUE(text.contains(GetParam().says)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\n\nChoose the port of the programming cable in Setup > Com Setup."))
+        << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ports, PortProblem,
+    testing::Values(PortProblemCase{"Absent", false, "no-such-port has no device file."},
+                    PortProblemCase{"Busy", true, "is in use by another program."}),
+    [](const testing::TestParamInfo<PortProblemCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace kw::test

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +43,14 @@ class TransferEndToEnd : public testing::Test {
     }
     app::CMainFrame& frame() { return run_->frame(); }
     CProcessDlg* windowOf(CChildFrame* child) { return frame().transfers().windowOf(child); }
+    testing::AssertionResult statusSays(const char* pattern) {
+        const QString shown = frame().statusBar()->currentMessage();
+        if (QRegularExpression(QString::fromLatin1(pattern)).match(shown).hasMatch()) {
+            return testing::AssertionSuccess();
+        }
+        return testing::AssertionFailure()
+               << "the status bar says \"" << shown.toStdString() << '"';
+    }
 
     void chooseTotInTheDialog(int index) {
         const int opened =
@@ -85,6 +95,7 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     chooseTotInTheDialog(3);  // "90"
     transfer(command::kWrite, writer);
     EXPECT_EQ(run_->messages.askedCount(), 0) << run_->messages.lastText().toStdString();
+    EXPECT_TRUE(statusSays("^Write complete in \\d+\\.\\d s$"));
 
     // The radio saves its memory after each session.
     RadioImage radio{};
@@ -113,6 +124,8 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     }
     EXPECT_EQ(loadOptionalFeatures(reader->document().image()).control(1125).selection, 3);
     EXPECT_TRUE(reader->isModified());
+    EXPECT_TRUE(statusSays("^Read complete: 4 channels in \\d+\\.\\d s$"));
+    EXPECT_EQ(reader->windowTitle(), "Channel Information[*]");
 }
 
 // The question to cancel a running Read, left open for three seconds and answered to go
