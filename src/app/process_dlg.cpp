@@ -74,7 +74,8 @@ void CProcessDlg::transferFinished(const TransferResult& result, const RadioImag
     // A completed transfer is said in the status bar; only a failure needs a message box.
     if (result) {
         const auto took = std::chrono::steady_clock::now() - started_;
-        showStatusNotice(parentWidget(), toQString(transferSummary(direction, image_, took)));
+        showStatusNotice(parentWidget(), toQString(transferSummary(direction, image_, took,
+                                                                   context_.resources.language)));
     }
     hide();
     emit stateChanged();

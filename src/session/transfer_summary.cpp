@@ -23,14 +23,18 @@ int channelsInUse(const RadioImage& image) {
 }
 
 std::string transferSummary(TransferDirection direction, const RadioImage& image,
-                            std::chrono::steady_clock::duration took) {
+                            std::chrono::steady_clock::duration took, Language language) {
     const double seconds = std::chrono::duration<double>(took).count();
-    char text[64];
+    const bool chinese = language == Language::Chinese;
+    char text[96];
     if (direction == TransferDirection::Read) {
-        std::snprintf(text, sizeof text, "Read complete: %d channels in %.1f s",
+        std::snprintf(text, sizeof text,
+                      chinese ? "读数据完成：%d 个信道，用时 %.1f 秒"
+                              : "Read complete: %d channels in %.1f s",
                       channelsInUse(image), seconds);
     } else {
-        std::snprintf(text, sizeof text, "Write complete in %.1f s", seconds);
+        std::snprintf(text, sizeof text,
+                      chinese ? "写数据完成，用时 %.1f 秒" : "Write complete in %.1f s", seconds);
     }
     return text;
 }

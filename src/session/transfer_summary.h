@@ -7,6 +7,7 @@
 
 #include "link/programming_session.h"
 #include "model/radio_image.h"
+#include "res/language.h"
 
 namespace kw {
 
@@ -14,8 +15,9 @@ namespace kw {
 [[nodiscard]] int channelsInUse(const RadioImage& image);
 
 // "Read complete: 129 channels in 10.8 s" (the channels `image` holds in use) or
-// "Write complete in 7.2 s".
+// "Write complete in 7.2 s", in `language`.
 [[nodiscard]] std::string transferSummary(TransferDirection direction, const RadioImage& image,
-                                          std::chrono::steady_clock::duration took);
+                                          std::chrono::steady_clock::duration took,
+                                          Language language = Language::English);
 
 }  // namespace kw
