@@ -4,9 +4,9 @@
 
 namespace kw::app {
 
-QAction* CommandRouter::createAction(int command, const QString& text, QObject* owner) {
+QAction* CommandRouter::createAction(CommandId command, const QString& text, QObject* owner) {
     auto* action = new QAction(text, owner);
-    action->setData(command);
+    action->setData(numberOf(command));
     commands_[command].actions.push_back(action);
     connect(action, &QAction::triggered, this, [this, command] { trigger(command); });
     connect(action, &QObject::destroyed, this, [this, command, action] {
@@ -17,63 +17,63 @@ QAction* CommandRouter::createAction(int command, const QString& text, QObject* 
     return action;
 }
 
-const std::vector<QAction*>& CommandRouter::actions(int command) const {
+const std::vector<QAction*>& CommandRouter::actions(CommandId command) const {
     static const std::vector<QAction*> kNone;
     const auto found = commands_.find(command);
     return found == commands_.end() ? kNone : found->second.actions;
 }
 
-int CommandRouter::commandOf(const QAction* action) {
-    return action->data().toInt();
+CommandId CommandRouter::commandOf(const QAction* action) {
+    return CommandId{action->data().toInt()};
 }
 
-std::vector<int> CommandRouter::commandIds() const {
-    std::vector<int> ids;
+std::vector<CommandId> CommandRouter::commandIds() const {
+    std::vector<CommandId> ids;
     for (const auto& [id, command] : commands_) {
         ids.push_back(id);
     }
     return ids;
 }
 
-void CommandRouter::setHandler(int command, std::function<void()> handler) {
+void CommandRouter::setHandler(CommandId command, std::function<void()> handler) {
     commands_[command].handler = std::move(handler);
     apply(command);
 }
 
-void CommandRouter::setGuard(std::function<bool(int)> allows) {
+void CommandRouter::setGuard(std::function<bool(CommandId)> allows) {
     guard_ = std::move(allows);
     for (const auto& [id, command] : commands_) {
         apply(id);
     }
 }
 
-void CommandRouter::setAvailable(int command, bool available) {
+void CommandRouter::setAvailable(CommandId command, bool available) {
     commands_[command].available = available;
     apply(command);
 }
 
-bool CommandRouter::isEnabled(int command) const {
+bool CommandRouter::isEnabled(CommandId command) const {
     const auto found = commands_.find(command);
     return found != commands_.end() && found->second.handler && found->second.available &&
            (!guard_ || guard_(command));
 }
 
-void CommandRouter::setCheckable(int command) {
+void CommandRouter::setCheckable(CommandId command) {
     commands_[command].checkable = true;
     apply(command);
 }
 
-void CommandRouter::setChecked(int command, bool checked) {
+void CommandRouter::setChecked(CommandId command, bool checked) {
     commands_[command].checked = checked;
     apply(command);
 }
 
-bool CommandRouter::isChecked(int command) const {
+bool CommandRouter::isChecked(CommandId command) const {
     const auto found = commands_.find(command);
     return found != commands_.end() && found->second.checked;
 }
 
-bool CommandRouter::trigger(int command) {
+bool CommandRouter::trigger(CommandId command) {
     if (!isEnabled(command)) {
         return false;
     }
@@ -84,7 +84,7 @@ bool CommandRouter::trigger(int command) {
     return true;
 }
 
-void CommandRouter::apply(int id) const {
+void CommandRouter::apply(CommandId id) const {
     const Command& command = commands_.at(id);
     const bool enabled = isEnabled(id);
     for (QAction* action : command.actions) {

@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "res/command_ids.h"
+
 class QAction;
 
 namespace kw::app {
@@ -18,25 +20,25 @@ class CommandRouter : public QObject {
     using QObject::QObject;
 
     // A new action for `command` with this text, owned by `owner`.
-    QAction* createAction(int command, const QString& text, QObject* owner);
-    [[nodiscard]] const std::vector<QAction*>& actions(int command) const;
-    [[nodiscard]] static int commandOf(const QAction* action);
+    QAction* createAction(CommandId command, const QString& text, QObject* owner);
+    [[nodiscard]] const std::vector<QAction*>& actions(CommandId command) const;
+    [[nodiscard]] static CommandId commandOf(const QAction* action);
     // Every command that has an action or a handler.
-    [[nodiscard]] std::vector<int> commandIds() const;
+    [[nodiscard]] std::vector<CommandId> commandIds() const;
 
-    void setHandler(int command, std::function<void()> handler);
+    void setHandler(CommandId command, std::function<void()> handler);
     // Commands the guard refuses are disabled and do not run, whoever asks for them.
-    void setGuard(std::function<bool(int command)> allows);
+    void setGuard(std::function<bool(CommandId command)> allows);
     // Whether the command may run now; it runs only when it also has a handler and the
     // guard allows it.
-    void setAvailable(int command, bool available);
-    [[nodiscard]] bool isEnabled(int command) const;
-    void setCheckable(int command);
-    void setChecked(int command, bool checked);
-    [[nodiscard]] bool isChecked(int command) const;
+    void setAvailable(CommandId command, bool available);
+    [[nodiscard]] bool isEnabled(CommandId command) const;
+    void setCheckable(CommandId command);
+    void setChecked(CommandId command, bool checked);
+    [[nodiscard]] bool isChecked(CommandId command) const;
 
     // Runs the command when it is enabled; false when it did not run.
-    bool trigger(int command);
+    bool trigger(CommandId command);
 
   private:
     struct Command {
@@ -46,10 +48,10 @@ class CommandRouter : public QObject {
         bool checkable = false;
         bool checked = false;
     };
-    void apply(int id) const;
+    void apply(CommandId id) const;
 
-    std::map<int, Command> commands_;
-    std::function<bool(int)> guard_;
+    std::map<CommandId, Command> commands_;
+    std::function<bool(CommandId)> guard_;
 };
 
 }  // namespace kw::app

@@ -23,9 +23,9 @@ HelpViewer::~HelpViewer() {
     delete window_;
 }
 
-bool HelpViewer::showContext(int context, QWidget* owner, HelpWindow window) {
-    lastContext_ = context;
-    return showPage(helpPageFor(context, window), helpAnchorFor(context, window), owner);
+bool HelpViewer::showContext(HelpContext context, QWidget* owner) {
+    lastContext_ = context.number();
+    return showPage(helpPageFor(context), helpAnchorFor(context), owner);
 }
 
 bool HelpViewer::showIndex(QWidget* owner) {

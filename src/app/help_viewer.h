@@ -27,10 +27,10 @@ class HelpViewer {
     HelpViewer& operator=(const HelpViewer&) = delete;
 
     // False, and nothing shown, when the page is missing: help then simply does nothing.
-    bool showContext(int context, QWidget* owner, HelpWindow window = HelpWindow::Program);
+    bool showContext(HelpContext context, QWidget* owner);
     bool showIndex(QWidget* owner);
 
-    // The context of the last help request, 0 before any.
+    // The context number of the last help request, 0 before any.
     int lastContext() const { return lastContext_; }
     // The page on show and its section, empty when the window was never opened.
     QString currentPage() const;

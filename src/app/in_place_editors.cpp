@@ -64,7 +64,7 @@ QWidget* createWidget(InPlaceEditor& editor, const QFont& font, QWidget* host) {
                          [&editor](int index) { editor.pick(index); });
         widget = list;
     }
-    widget->setProperty(kControlIdProperty, editor.controlId());
+    widget->setProperty(kControlIdProperty, editor.controlId().number());
     widget->setFont(font);
     widget->setGeometry(QRect());
     widget->hide();
@@ -126,17 +126,18 @@ QWidget* InPlaceEditorWidgets::widget(int column) const {
     return widgets_[slotOf(column)];
 }
 
-int InPlaceEditorWidgets::controlIdOf(const QObject* object) const {
+std::optional<ControlId<ProgramWindow>> InPlaceEditorWidgets::controlIdOf(
+    const QObject* object) const {
     for (const QWidget* widget : widgets_) {
         if (widget == object) {
-            return widget->property(kControlIdProperty).toInt();
+            return ControlId<ProgramWindow>{widget->property(kControlIdProperty).toInt()};
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 bool InPlaceEditorWidgets::isEditBox(const QObject* object) const {
-    return controlIdOf(object) != 0 && qobject_cast<const QLineEdit*>(object) != nullptr;
+    return controlIdOf(object).has_value() && qobject_cast<const QLineEdit*>(object) != nullptr;
 }
 
 void InPlaceEditorWidgets::showText(std::size_t slot) {

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <array>
+#include <optional>
 
 #include "channels/channel_editors.h"
 #include "channels/editor_keys.h"
@@ -28,7 +29,7 @@ class InPlaceEditorWidgets {
     QWidget* widget(int column) const;
     const std::array<QWidget*, 7>& all() const { return widgets_; }
     // The control identifier of an editor widget, 0 for any other object.
-    int controlIdOf(const QObject* object) const;
+    std::optional<ControlId<ProgramWindow>> controlIdOf(const QObject* object) const;
     bool isEditBox(const QObject* object) const;
 
     // The column's editor, already shown in the state, appears over `rect` with the

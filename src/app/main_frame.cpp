@@ -51,7 +51,7 @@ using namespace command;
 struct TreeChild {
     std::string_view english;
     std::string_view chinese;
-    int command;
+    CommandId command;
 };
 
 // Each child item carries the command it gives.
@@ -103,7 +103,7 @@ CMainFrame::CMainFrame(FrameContext& context)
                                       [this] { return context_.port.name(); }},
                                      this);
     // While a Process window is open, only what the transfer rules allow runs.
-    commands_.setGuard([this](int command) { return transfers_->commandAllowed(command); });
+    commands_.setGuard([this](CommandId command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
     connect(transfers_, &TransferWindows::closeAgain, this, &CMainFrame::close,
             Qt::QueuedConnection);
@@ -135,8 +135,8 @@ CMainFrame::~CMainFrame() {
     }
 }
 
-QString CMainFrame::commandText(int command) const {
-    return toQString(context_.resources.string(command));
+QString CMainFrame::commandText(StringId id) const {
+    return toQString(context_.resources.string(id));
 }
 
 void CMainFrame::createMenus() {
@@ -145,7 +145,7 @@ void CMainFrame::createMenus() {
             auto* qmenu = new QMenu(toQString(popup.text), this);
             qmenu->installEventFilter(this);
             for (const MenuItemResource& item : popup.items) {
-                if (item.command == 0) {
+                if (item.command == kSeparator) {
                     qmenu->addSeparator();
                     continue;
                 }
@@ -180,8 +180,8 @@ void CMainFrame::createToolBar() {
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(16, 16));
-    for (const int command : context_.resources.toolbar) {
-        if (command == 0) {
+    for (const CommandId command : context_.resources.toolbar) {
+        if (command == kSeparator) {
             toolBar_->addSeparator();
             continue;
         }
@@ -199,7 +199,7 @@ void CMainFrame::createStatusBar() {
     bar->addWidget(new QLabel(commandText(resource::kIdleMessage), bar), 1);
     // The lock-key panes: the desktop does not tell a program the lock states, so they
     // show as off.
-    for (const int pane :
+    for (const StringId pane :
          {resource::kIndicatorCaps, resource::kIndicatorNum, resource::kIndicatorScroll}) {
         auto* label = new QLabel(commandText(pane), bar);
         label->setEnabled(false);
@@ -217,7 +217,7 @@ void CMainFrame::createNavigationBar(QWidget* dockingArea) {
         auto* item = new QTreeWidgetItem(
             treeRoot_,
             QStringList(toQString(pick(context_.language, child.english, child.chinese))));
-        item->setData(0, kTreeCommandRole, child.command);
+        item->setData(0, kTreeCommandRole, numberOf(child.command));
     }
     treeRoot_->setExpanded(true);
     tree->setCurrentItem(treeRoot_);
@@ -232,7 +232,7 @@ QTreeWidget* CMainFrame::navigationTree() const {
 
 void CMainFrame::createShortcuts() {
     for (const AcceleratorResource& accelerator : context_.resources.accelerators) {
-        const int command = accelerator.command;
+        const CommandId command = accelerator.command;
         // The editing keys and pane keys belong to the focused control; only commands of
         // the program get a shortcut of the window.
         if (command != kHelp && commands_.actions(command).empty()) {
@@ -241,7 +241,7 @@ void CMainFrame::createShortcuts() {
         auto* shortcut = new QShortcut(QKeySequence(toQString(accelerator.keys)), this);
         connect(shortcut, &QShortcut::activated, this, [this, command] {
             if (command == kHelp) {
-                requestHelp(shownMenu_);
+                requestHelp({shownMenu_, HelpWindow::Program});
             } else {
                 commands_.trigger(command);
             }
@@ -346,7 +346,7 @@ std::vector<CChildFrame*> CMainFrame::children() const {
 
 void CMainFrame::updateMenus() {
     const bool hasDocument = activeChild() != nullptr;
-    for (const int command : commands_.commandIds()) {
+    for (const CommandId command : commands_.commandIds()) {
         const bool needsDocument = std::find(kDocumentCommands.begin(), kDocumentCommands.end(),
                                              command) != kDocumentCommands.end();
         commands_.setAvailable(command, hasDocument || !needsDocument);
@@ -370,7 +370,7 @@ QMenu* CMainFrame::popup(int menuId, int index) const {
     return found->second[static_cast<std::size_t>(index)];
 }
 
-void CMainFrame::removeMenuCommand(int menuId, int index, int command) {
+void CMainFrame::removeMenuCommand(int menuId, int index, CommandId command) {
     QMenu* menu = popup(menuId, index);
     if (!menu) {
         return;
@@ -515,7 +515,7 @@ void CMainFrame::onTreeSelectionChanged() {
     QTreeWidget* tree = navigationBar_->tree();
     const QList<QTreeWidgetItem*> selected = tree->selectedItems();
     if (!selected.isEmpty() && selected.front() != treeRoot_) {
-        commands_.trigger(selected.front()->data(0, kTreeCommandRole).toInt());
+        commands_.trigger(CommandId{selected.front()->data(0, kTreeCommandRole).toInt()});
     }
     tree->setCurrentItem(treeRoot_);
     handlingTreeSelection_ = false;
@@ -537,7 +537,7 @@ void CMainFrame::showProductInformation() {
         return;
     }
     CProductInfoDlg dialog(context_.resources, context_.product, child->document().image(), this);
-    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -555,7 +555,7 @@ void CMainFrame::showPortSetting() {
     };
     CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
                            this);
-    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {
         return;
     }
@@ -571,9 +571,7 @@ void CMainFrame::showOptionalFeatures() {
     }
     COptionalFeaturesDlg dialog(context_.language, child->document().image(), context_.messages,
                                 this);
-    dialog.setHelpHandler([this](int context) {
-        context_.help.showContext(context, this, HelpWindow::OptionalFeatures);
-    });
+    dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
         child->setModified(true);
     }
@@ -581,13 +579,13 @@ void CMainFrame::showOptionalFeatures() {
 
 void CMainFrame::showLanguageDialog() {
     CLanguageDlg dialog(context_.resources, context_.language, this);
-    dialog.setHelpHandler([this](int context) { requestHelp(context); });
+    dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() == QDialog::Accepted && dialog.chosen() != context_.language) {
         emit languageChosen(dialog.chosen());
     }
 }
 
-void CMainFrame::requestHelp(int context) {
+void CMainFrame::requestHelp(HelpContext context) {
     context_.help.showContext(context, this);
 }
 

@@ -14,6 +14,7 @@
 #include "app/command_router.h"
 #include "app/program_view.h"
 #include "link/program_port.h"
+#include "res/help_context.h"
 #include "res/resource_set.h"
 #include "session/document_session.h"
 
@@ -77,7 +78,7 @@ class CMainFrame : public QMainWindow {
 
     // The top-level menu `index` of menu 128 or 129, as the start-up deletions need it.
     QMenu* popup(int menuId, int index) const;
-    void removeMenuCommand(int menuId, int index, int command);
+    void removeMenuCommand(int menuId, int index, CommandId command);
     void removeMenuItemAt(int menuId, int index, int position);
 
     // A new document with the default image, in a window of its own.
@@ -124,10 +125,10 @@ class CMainFrame : public QMainWindow {
     void showOptionalFeatures();
     void connectTransferCommands();
     void connectPrintCommands();
-    void requestHelp(int context);
+    void requestHelp(HelpContext context);
     // Saving over a file another program changed since it was opened or saved here.
     bool confirmOverwrite(const std::string& path);
-    QString commandText(int command) const;
+    QString commandText(StringId id) const;
 
     FrameContext& context_;
     ViewContext viewContext_;

@@ -7,6 +7,7 @@
 #include <QTableView>
 
 #include "channels/channel_grid.h"
+#include "res/control_id.h"
 
 namespace kw::app {
 
@@ -16,7 +17,7 @@ class GridTableModel;
 class CMSFlexGrid : public QTableView {
     Q_OBJECT
   public:
-    static constexpr int kControlId = 1022;
+    static constexpr ControlId<ProgramWindow> kControlId{1022};
 
     CMSFlexGrid(ChannelGrid& grid, const QFont& font, QWidget* parent);
 

@@ -41,7 +41,7 @@ void COptionalFeaturesDlg::fillLists() {
 void COptionalFeaturesDlg::showState(const OptionalFeaturesState& state) {
     const auto settings = featureSettings();
     for (std::size_t i = 0; i < settings.size(); ++i) {
-        const int id = settings[i].controlId;
+        const FeatureControlId id = settings[i].controlId;
         if (auto* list = controlAs<QComboBox>(id)) {
             list->setCurrentIndex(state.controls[i].selection.value_or(-1));
         } else if (auto* box = controlAs<QCheckBox>(id)) {
@@ -56,7 +56,7 @@ OptionalFeaturesState COptionalFeaturesDlg::controlState() const {
     OptionalFeaturesState state;
     const auto settings = featureSettings();
     for (std::size_t i = 0; i < settings.size(); ++i) {
-        const int id = settings[i].controlId;
+        const FeatureControlId id = settings[i].controlId;
         if (const auto* list = controlAs<QComboBox>(id)) {
             if (list->currentIndex() >= 0) {
                 state.controls[i].selection = list->currentIndex();

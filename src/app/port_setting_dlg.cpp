@@ -50,7 +50,7 @@ void CPortSettingDlg::onOk() {
     const PortSelection selection =
         selectPort(rules_, currentPortName_, toStdString(otherPort_->text()), canOpen_);
     if (selection.refusal) {
-        messages_.show(this, toQString(resources_.string(static_cast<int>(*selection.refusal))));
+        messages_.show(this, toQString(resources_.string(*selection.refusal)));
         otherPort_->setFocus();
         return;
     }

@@ -164,8 +164,7 @@ void CProgramApp::fileNew() {
             return;
         }
         const auto answer = messages_.show(
-            frame_.get(),
-            toQString(resources_->string(static_cast<int>(MessageId::AllDataWillBeCleared))),
+            frame_.get(), toQString(resources_->string(MessageId::AllDataWillBeCleared)),
             MessageBoxes::Buttons::OkCancel);
         if (answer != MessageBoxes::Answer::Ok) {
             return;

@@ -228,7 +228,7 @@ void CProgramView::showEditor() {
     grid_->viewport()->update();
 }
 
-void CProgramView::requestHelp(int controlId) {
+void CProgramView::requestHelp(ControlId<ProgramWindow> controlId) {
     context_.help.showContext(helpContext(controlId, session_.grid().current().column), window());
 }
 
@@ -251,9 +251,9 @@ void CProgramView::enterInOtherEditor() {
 }
 
 bool CProgramView::editorKey(QObject* editor, QKeyEvent* event) {
-    const int id = widgets_->controlIdOf(editor);
+    const auto id = widgets_->controlIdOf(editor);
     if (event->key() == Qt::Key_F1) {
-        requestHelp(id);
+        requestHelp(id.value());
         return true;
     }
     const bool editBox = widgets_->isEditBox(editor);
@@ -313,7 +313,7 @@ bool CProgramView::gridKey(QKeyEvent* event) {
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
-    const bool isEditor = widgets_->controlIdOf(watched) != 0;
+    const bool isEditor = widgets_->controlIdOf(watched).has_value();
     switch (event->type()) {
         case QEvent::ShortcutOverride:
             // F1 here is the help of the control, not of the window.

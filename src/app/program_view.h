@@ -10,6 +10,7 @@
 
 #include "channels/screen_scaling.h"
 #include "link/transfer_commands.h"
+#include "res/control_id.h"
 #include "res/dialog_rect.h"
 #include "session/document_session.h"
 
@@ -88,7 +89,7 @@ class CProgramView : public QWidget, public GridSync {
     bool gridKey(QKeyEvent* event);
     bool enterInFrequencyEditor();
     void enterInOtherEditor();
-    void requestHelp(int controlId);
+    void requestHelp(ControlId<ProgramWindow> controlId);
     void scaleBy(float factor);
 
     DocumentSession& session_;

@@ -35,7 +35,8 @@ QRect toPixels(const DialogRect& rect, DialogUnitBase base) {
     return {across(rect.x), down(rect.y), across(rect.width), down(rect.height)};
 }
 
-TemplateDialog::TemplateDialog(const DialogResource& resource, QWidget* parent) : QDialog(parent) {
+TemplateDialog::TemplateDialog(const DialogResource& resource, QWidget* parent)
+    : QDialog(parent), helpWindow_(resource.helpWindow) {
     setWindowTitle(toQString(resource.caption));
     QFont font(toQString(resource.fontFace), resource.fontPointSize);
     setFont(font);
@@ -158,7 +159,8 @@ bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
         const int id = ids_.value(qobject_cast<QWidget*>(watched), 0);
         if (id != 0) {
             const auto mapped = helpContexts_.find(id);
-            helpHandler_(mapped == helpContexts_.end() ? id : mapped->second);
+            helpHandler_(mapped == helpContexts_.end() ? HelpContext{id, helpWindow_}
+                                                       : mapped->second);
         }
     }
     // The key then takes its normal course.

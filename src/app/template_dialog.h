@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "res/help_context.h"
 #include "res/resource_set.h"
 
 class QButtonGroup;
@@ -31,8 +32,12 @@ class TemplateDialog : public QDialog {
 
     // The control with this identifier; the shared 65535 of unnamed statics gives nothing.
     [[nodiscard]] QWidget* control(int id) const;
-    template <typename Widget>
-    [[nodiscard]] Widget* controlAs(int id) const {
+    template <typename Dialog>
+    [[nodiscard]] QWidget* control(ControlId<Dialog> id) const {
+        return control(id.number());
+    }
+    template <typename Widget, typename Id>
+    [[nodiscard]] Widget* controlAs(Id id) const {
         return qobject_cast<Widget*>(control(id));
     }
     [[nodiscard]] int idOf(const QWidget* widget) const { return ids_.value(widget, 0); }
@@ -41,12 +46,15 @@ class TemplateDialog : public QDialog {
     // Clears every button of the group, which an exclusive group does not allow itself.
     static void clearGroup(QButtonGroup* group);
 
-    // F1 on a control asks for help with the control's identifier as the context.
-    void setHelpHandler(std::function<void(int context)> handler) {
+    // F1 on a control asks for help with the control's identifier, in the dialog's help
+    // window, as the context.
+    void setHelpHandler(std::function<void(HelpContext context)> handler) {
         helpHandler_ = std::move(handler);
     }
     // Lets a dialog map some controls to another help context.
-    void setHelpContext(int id, int context) { helpContexts_[id] = context; }
+    void setHelpContext(int id, HelpContext context) {
+        helpContexts_.insert_or_assign(id, context);
+    }
 
   protected:
     // Button 1 and button 2; the default accepts and rejects.
@@ -60,8 +68,9 @@ class TemplateDialog : public QDialog {
     std::map<int, QWidget*> controls_;
     QHash<const QWidget*, int> ids_;
     std::map<int, QButtonGroup*> radioGroups_;
-    std::map<int, int> helpContexts_;
-    std::function<void(int)> helpHandler_;
+    HelpWindow helpWindow_;
+    std::map<int, HelpContext> helpContexts_;
+    std::function<void(HelpContext)> helpHandler_;
 };
 
 }  // namespace kw::app

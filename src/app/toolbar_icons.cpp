@@ -53,7 +53,7 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, const QColor& color) {
     p.drawPolyline(QPolygonF({to - d * 5 + n * 5, to, to - d * 5 - n * 5}));
 }
 
-QPixmap drawn(int command) {
+QPixmap drawn(CommandId command) {
     QPixmap pixmap = canvas();
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -119,7 +119,7 @@ QPixmap drawn(int command) {
 
 }  // namespace
 
-QIcon toolbarIcon(int command) {
+QIcon toolbarIcon(CommandId command) {
     return QIcon(drawn(command));
 }
 

@@ -4,9 +4,11 @@
 
 #include <QIcon>
 
+#include "res/command_ids.h"
+
 namespace kw::app {
 
-[[nodiscard]] QIcon toolbarIcon(int command);
+[[nodiscard]] QIcon toolbarIcon(CommandId command);
 // The docking bar's close mark (icon 131).
 [[nodiscard]] QPixmap closeMark(const QColor& color);
 

@@ -47,7 +47,7 @@ CProcessDlg* TransferWindows::openWindow() const {
     return nullptr;
 }
 
-bool TransferWindows::commandAllowed(int command) const {
+bool TransferWindows::commandAllowed(CommandId command) const {
     const CProcessDlg* window = openWindow();
     return !window || window->commands().commandAllowed(command);
 }

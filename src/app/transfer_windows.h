@@ -21,7 +21,7 @@ class TransferWindows : public QObject {
     CProcessDlg* windowOf(CChildFrame* child);
     // The window that is offered or running, if any.
     CProcessDlg* openWindow() const;
-    [[nodiscard]] bool commandAllowed(int command) const;
+    [[nodiscard]] bool commandAllowed(CommandId command) const;
 
     // The main window's close request: an offered window closes and the close goes on;
     // a running transfer is cancelled first if the user agrees, and the close is then

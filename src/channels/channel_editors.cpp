@@ -21,7 +21,7 @@ std::vector<std::string> words(Language language, std::initializer_list<ChannelW
     return items;
 }
 
-InPlaceEditor dropDown(int id, std::vector<std::string> items) {
+InPlaceEditor dropDown(ControlId<ProgramWindow> id, std::vector<std::string> items) {
     return {id, EditorKind::DropDownList, std::move(items), 0};
 }
 

@@ -15,13 +15,13 @@
 
 namespace kw {
 
-inline constexpr int kFrequencyEditorId = 1127;
-inline constexpr int kToneListId = 1132;
-inline constexpr int kNameEditorId = 1126;
-inline constexpr int kPowerListId = 1129;
-inline constexpr int kWidthListId = 1128;
-inline constexpr int kScanAddListId = 1134;
-inline constexpr int kBusyLockListId = 1130;
+inline constexpr ControlId<ProgramWindow> kFrequencyEditorId{1127};
+inline constexpr ControlId<ProgramWindow> kToneListId{1132};
+inline constexpr ControlId<ProgramWindow> kNameEditorId{1126};
+inline constexpr ControlId<ProgramWindow> kPowerListId{1129};
+inline constexpr ControlId<ProgramWindow> kWidthListId{1128};
+inline constexpr ControlId<ProgramWindow> kScanAddListId{1134};
+inline constexpr ControlId<ProgramWindow> kBusyLockListId{1130};
 
 inline constexpr int kFrequencyEditorLength = 9;
 inline constexpr int kNameEditorLength = 7;

@@ -6,10 +6,10 @@
 namespace kw {
 namespace {
 
-constexpr int kRxFrequencyHelp = 2127;
-constexpr int kTxFrequencyHelp = 2128;
-constexpr int kDecodeToneHelp = 2132;
-constexpr int kEncodeToneHelp = 2133;
+constexpr HelpContext kRxFrequencyHelp{2127, HelpWindow::Program};
+constexpr HelpContext kTxFrequencyHelp{2128, HelpWindow::Program};
+constexpr HelpContext kDecodeToneHelp{2132, HelpWindow::Program};
+constexpr HelpContext kEncodeToneHelp{2133, HelpWindow::Program};
 
 }  // namespace
 
@@ -71,7 +71,7 @@ std::optional<GridCell> cellAfterKey(GridCell current, EditorKey key, EditorKind
     return isChannelCell(target) ? target : current;
 }
 
-int helpContext(int focusedControlId, int currentColumn) {
+HelpContext helpContext(ControlId<ProgramWindow> focusedControlId, int currentColumn) {
     if (focusedControlId == kFrequencyEditorId) {
         return currentColumn == kTxColumn ? kTxFrequencyHelp : kRxFrequencyHelp;
     }

@@ -6,6 +6,7 @@
 
 #include "channels/grid_layout.h"
 #include "channels/in_place_editor_state.h"
+#include "res/help_context.h"
 
 namespace kw {
 
@@ -46,6 +47,6 @@ enum class KeyAction {
 
 // F1: the help topic for the focused control; the frequency editor and the tone list
 // name the column they edit.
-[[nodiscard]] int helpContext(int focusedControlId, int currentColumn);
+[[nodiscard]] HelpContext helpContext(ControlId<ProgramWindow> focusedControlId, int currentColumn);
 
 }  // namespace kw

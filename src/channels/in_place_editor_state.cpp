@@ -18,8 +18,8 @@ bool beginsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-InPlaceEditor::InPlaceEditor(int controlId, EditorKind kind, std::vector<std::string> items,
-                             int maxLength)
+InPlaceEditor::InPlaceEditor(ControlId<ProgramWindow> controlId, EditorKind kind,
+                             std::vector<std::string> items, int maxLength)
     : controlId_(controlId), kind_(kind), items_(std::move(items)), maxLength_(maxLength) {}
 
 const std::string& InPlaceEditor::text() const {

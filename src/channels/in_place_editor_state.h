@@ -8,15 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "res/control_id.h"
+
 namespace kw {
 
 enum class EditorKind { EditBox, DropDownList };
 
 class InPlaceEditor {
   public:
-    InPlaceEditor(int controlId, EditorKind kind, std::vector<std::string> items, int maxLength);
+    InPlaceEditor(ControlId<ProgramWindow> controlId, EditorKind kind,
+                  std::vector<std::string> items, int maxLength);
 
-    int controlId() const { return controlId_; }
+    ControlId<ProgramWindow> controlId() const { return controlId_; }
     EditorKind kind() const { return kind_; }
     const std::vector<std::string>& items() const { return items_; }
     // Characters the user may type into an edit box; text put in by other means may be
@@ -45,7 +48,7 @@ class InPlaceEditor {
     std::optional<int> itemIndex(std::string_view text) const;
 
   private:
-    int controlId_;
+    ControlId<ProgramWindow> controlId_;
     EditorKind kind_;
     std::vector<std::string> items_;
     int maxLength_;

@@ -14,7 +14,7 @@
 namespace kw {
 
 struct FeatureControlPlace {
-    int controlId;
+    FeatureControlId controlId;
     DialogRect label;  // the static text left of the control; empty for check boxes
     DialogRect control;
 };
@@ -26,18 +26,18 @@ inline constexpr int kOptionalFeaturesFontPoints = 9;
 inline constexpr int kOptionalFeaturesWidth = 303;
 inline constexpr int kOptionalFeaturesHeight = 230;
 
-inline constexpr int kOkButtonId = 1;  // the default button
-inline constexpr int kCancelButtonId = 2;
+inline constexpr FeatureControlId kOkButtonId{1};  // the default button
+inline constexpr FeatureControlId kCancelButtonId{2};
 inline constexpr DialogRect kOkButton{94, 184, 50, 14};
 inline constexpr DialogRect kCancelButton{158, 184, 50, 14};
 
 // After loading, the window's height becomes the distance from its top to the top of
 // this control, less one pixel; the row below the buttons then lies outside the window.
-inline constexpr int kTrimmedAtControlId = 1132;
+inline constexpr FeatureControlId kTrimmedAtControlId{1132};
 
 // In the order of featureSettings(), which is also the tab order.
 std::span<const FeatureControlPlace, kFeatureSettingCount> featureControlPlaces();
 
-std::optional<FeatureControlPlace> featureControlPlace(int controlId);
+std::optional<FeatureControlPlace> featureControlPlace(FeatureControlId controlId);
 
 }  // namespace kw

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/radio_image.h"
+#include "res/control_id.h"
 #include "res/language.h"
 
 namespace kw {
@@ -59,8 +60,10 @@ struct NumberedEntries {
     int step = 1;
 };
 
+using FeatureControlId = ControlId<OptionalFeaturesDialog>;
+
 struct FeatureSetting {
-    int controlId;  // also the help context number of the control
+    FeatureControlId controlId;  // also the control's help context
     FeatureControl control;
     LocalText label;
     BitField field{};                         // unused by the password, which has bytes of its own
@@ -84,12 +87,12 @@ struct FeatureSetting {
 };
 
 inline constexpr std::size_t kFeatureSettingCount = 23;
-inline constexpr int kPasswordControlId = 1133;
+inline constexpr FeatureControlId kPasswordControlId{1133};
 
 // In the dialog's reading order: left column, right column, then the bottom row.
 std::span<const FeatureSetting, kFeatureSettingCount> featureSettings();
 
-std::optional<std::size_t> featureIndexOfControl(int controlId);
+std::optional<std::size_t> featureIndexOfControl(FeatureControlId controlId);
 std::optional<std::size_t> featureIndexOfLabel(std::string_view label, Language language);
 
 }  // namespace kw

@@ -6,7 +6,7 @@ namespace kw {
 namespace {
 
 // An ID that names no setting is a programming error, not input.
-std::size_t indexOfControl(int controlId) {
+std::size_t indexOfControl(FeatureControlId controlId) {
     return featureIndexOfControl(controlId).value();
 }
 
@@ -24,11 +24,11 @@ std::uint8_t valueToStore(const FeatureSetting& setting, const FeatureControlSta
 
 }  // namespace
 
-FeatureControlState& OptionalFeaturesState::control(int controlId) {
+FeatureControlState& OptionalFeaturesState::control(FeatureControlId controlId) {
     return controls[indexOfControl(controlId)];
 }
 
-const FeatureControlState& OptionalFeaturesState::control(int controlId) const {
+const FeatureControlState& OptionalFeaturesState::control(FeatureControlId controlId) const {
     return controls[indexOfControl(controlId)];
 }
 

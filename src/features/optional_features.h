@@ -23,8 +23,8 @@ struct OptionalFeaturesState {
     std::array<FeatureControlState, kFeatureSettingCount> controls;
     std::string password;  // the Password edit's text
 
-    FeatureControlState& control(int controlId);
-    const FeatureControlState& control(int controlId) const;
+    FeatureControlState& control(FeatureControlId controlId);
+    const FeatureControlState& control(FeatureControlId controlId) const;
 };
 
 // OnInitDialog: each control as the image's bytes say, with the fallbacks for values

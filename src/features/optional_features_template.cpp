@@ -29,16 +29,17 @@ struct Template {
             const std::string_view label = setting.label.in(language);
             if (setting.control == FeatureControl::CheckBox) {
                 controls.push_back(
-                    {setting.controlId, ControlKind::CheckBox, label, places[i].control});
+                    {setting.controlId.number(), ControlKind::CheckBox, label, places[i].control});
                 continue;
             }
             controls.push_back(
                 {control::kUnnamedStatic, ControlKind::Static, label, places[i].label});
-            controls.push_back({setting.controlId, kindOf(setting.control), {}, places[i].control});
+            controls.push_back(
+                {setting.controlId.number(), kindOf(setting.control), {}, places[i].control});
         }
-        controls.push_back(
-            {kOkButtonId, ControlKind::DefaultPushButton, pick(language, "OK", "确定"), kOkButton});
-        controls.push_back({kCancelButtonId, ControlKind::PushButton,
+        controls.push_back({kOkButtonId.number(), ControlKind::DefaultPushButton,
+                            pick(language, "OK", "确定"), kOkButton});
+        controls.push_back({kCancelButtonId.number(), ControlKind::PushButton,
                             pick(language, "Cancel", "取消"), kCancelButton});
         dialog = {kOptionalFeaturesDialogId,
                   kOptionalFeaturesTitle.in(language),
@@ -46,7 +47,8 @@ struct Template {
                   kOptionalFeaturesHeight,
                   pick(language, kOptionalFeaturesFont, chinese::kDialogFont),
                   kOptionalFeaturesFontPoints,
-                  controls};
+                  controls,
+                  HelpWindow::OptionalFeatures};
     }
 
     std::vector<ControlResource> controls;

@@ -87,7 +87,7 @@ TransferResult TransferCommands::onTransfer(GridSync& grid, ProgrammingSession& 
     return result;
 }
 
-bool TransferCommands::commandAllowed(int commandId) const {
+bool TransferCommands::commandAllowed(CommandId commandId) const {
     return state_ == ProcessWindowState::Absent ||
            std::find(kCommandsAllowedDuringTransfer.begin(), kCommandsAllowedDuringTransfer.end(),
                      commandId) != kCommandsAllowedDuringTransfer.end();

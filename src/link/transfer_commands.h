@@ -8,6 +8,7 @@
 #include <string>
 
 #include "link/programming_session.h"
+#include "res/command_ids.h"
 #include "res/messages.h"
 
 namespace kw {
@@ -53,7 +54,7 @@ class TransferCommands {
     TransferDirection direction() const { return direction_; }
     BuiltInText title() const { return title_; }
 
-    bool commandAllowed(int commandId) const;
+    bool commandAllowed(CommandId commandId) const;
     bool gridEditAllowed() const { return state_ == ProcessWindowState::Absent; }
 
   private:

@@ -1,6 +1,7 @@
 #include "platform/help_topics.h"
 
 #include <array>
+#include <optional>
 
 #include "base/plain_name.h"
 #include "res/command_ids.h"
@@ -9,6 +10,7 @@ namespace kw {
 namespace {
 
 struct TopicRange {
+    HelpWindow window;
     int first;
     int last;
     std::string_view page;
@@ -16,41 +18,59 @@ struct TopicRange {
 
 using namespace command;
 
-constexpr std::array<TopicRange, 24> kTopics{{
-    {kFileNew, kFileNew, "file_new.html"},
-    {kFileOpen, kFileOpen, "file_open.html"},
-    {kFileClose, kFileClose, "file_close.html"},
-    {kFileSave, kFileSaveAs, "file_save.html"},
-    {kFilePrintSetup, kFilePrintPreview, "file_print.html"},
-    {kAppAbout, kAppAbout, "about.html"},
-    {kAppExit, kAppExit, "exit.html"},
-    {kViewToolbar, kViewStatusBar, "main_window.html"},
-    {kControlBar, kControlBar, "control_bar.html"},
-    {kRead, kRead, "read.html"},
-    {kWrite, kWrite, "write.html"},
-    {kComSetup, kComSetup, "com_setup.html"},
-    {kProductInformation, kProductInformation, "product_information.html"},
-    {kChannelInformation, kChannelInformation, "channel_information.html"},
-    {kOptionalFeatures, kOptionalFeatures, "optional_features.html"},
-    {kHelpTopics, kHelpTopics, "index.html"},
-    {kLanguage, kLanguage, "language.html"},
-    {control::kModelList, control::kModelList, "product_information.html"},
-    {control::kLowerLimit, control::kUpperLimit, "product_information.html"},
-    {control::kEnglish, control::kChinese, "language.html"},
+constexpr TopicRange commands(CommandId first, CommandId last, std::string_view page) {
+    return {HelpWindow::Program, numberOf(first), numberOf(last), page};
+}
+
+constexpr TopicRange program(int first, int last, std::string_view page) {
+    return {HelpWindow::Program, first, last, page};
+}
+
+constexpr std::array<TopicRange, 25> kTopics{{
+    commands(kFileNew, kFileNew, "file_new.html"),
+    commands(kFileOpen, kFileOpen, "file_open.html"),
+    commands(kFileClose, kFileClose, "file_close.html"),
+    commands(kFileSave, kFileSaveAs, "file_save.html"),
+    commands(kFilePrintSetup, kFilePrintPreview, "file_print.html"),
+    commands(kAppAbout, kAppAbout, "about.html"),
+    commands(kAppExit, kAppExit, "exit.html"),
+    commands(kViewToolbar, kViewStatusBar, "main_window.html"),
+    commands(kControlBar, kControlBar, "control_bar.html"),
+    commands(kRead, kRead, "read.html"),
+    commands(kWrite, kWrite, "write.html"),
+    commands(kComSetup, kComSetup, "com_setup.html"),
+    commands(kProductInformation, kProductInformation, "product_information.html"),
+    commands(kChannelInformation, kChannelInformation, "channel_information.html"),
+    commands(kOptionalFeatures, kOptionalFeatures, "optional_features.html"),
+    commands(kHelpTopics, kHelpTopics, "index.html"),
+    commands(kLanguage, kLanguage, "language.html"),
+    program(control::kModelList, control::kModelList, "product_information.html"),
+    program(control::kLowerLimit, control::kUpperLimit, "product_information.html"),
+    program(control::kEnglish, control::kChinese, "language.html"),
     // The channel grid (control 1022), its in-place editors and the contexts the
     // frequency and tone editors ask for by column.
-    {1022, 1022, "channel_information.html"},
-    {1126, 1134, "channel_information.html"},
-    {2127, 2133, "channel_information.html"},
-    {resource::kMainMenu, resource::kDocumentMenu, "main_window.html"},
+    program(1022, 1022, "channel_information.html"),
+    program(1126, 1134, "channel_information.html"),
+    program(2127, 2133, "channel_information.html"),
+    program(resource::kMainMenu, resource::kDocumentMenu, "main_window.html"),
+    {HelpWindow::OptionalFeatures, 1115, 1137, "optional_features.html"},
 }};
+
+std::optional<std::string_view> pageIn(HelpWindow window, int number) {
+    for (const TopicRange& topic : kTopics) {
+        if (topic.window == window && number >= topic.first && number <= topic.last) {
+            return topic.page;
+        }
+    }
+    return std::nullopt;
+}
 
 struct TopicAnchor {
     int context;
     std::string_view anchor;
 };
 
-// The contexts of the channel editors, one for each column they edit.
+// The main window's contexts of the channel editors, one for each column they edit.
 constexpr std::array<TopicAnchor, 9> kChannelColumnAnchors{{
     {2127, "rx-frequency"},
     {2128, "tx-frequency"},
@@ -65,27 +85,19 @@ constexpr std::array<TopicAnchor, 9> kChannelColumnAnchors{{
 
 }  // namespace
 
-constexpr TopicRange kOptionalFeaturesControls{1115, 1137, "optional_features.html"};
-
-std::string_view helpPageFor(int context, HelpWindow window) {
-    if (window == HelpWindow::OptionalFeatures && context >= kOptionalFeaturesControls.first &&
-        context <= kOptionalFeaturesControls.last) {
-        return kOptionalFeaturesControls.page;
+std::string_view helpPageFor(HelpContext context) {
+    if (const auto page = pageIn(context.window(), context.number())) {
+        return *page;
     }
-    for (const TopicRange& topic : kTopics) {
-        if (context >= topic.first && context <= topic.last) {
-            return topic.page;
-        }
-    }
-    return kHelpIndexPage;
+    return pageIn(HelpWindow::Program, context.number()).value_or(kHelpIndexPage);
 }
 
-std::string_view helpAnchorFor(int context, HelpWindow window) {
-    if (window != HelpWindow::Program) {
+std::string_view helpAnchorFor(HelpContext context) {
+    if (context.window() != HelpWindow::Program) {
         return {};
     }
     for (const TopicAnchor& topic : kChannelColumnAnchors) {
-        if (topic.context == context) {
+        if (topic.context == context.number()) {
             return topic.anchor;
         }
     }

@@ -1,26 +1,25 @@
 #pragma once
 // Help in place of the compiled help files: "enHelp.chm" and "chHelp.chm" name folders
-// of HTML pages beside the program (help/enHelp/, help/chHelp/), and a context number
-// (a command or control identifier) names a page in them.
+// of HTML pages beside the program (help/enHelp/, help/chHelp/), and a help context (a
+// command, or a control of a named window or dialog) names a page in them.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "res/help_context.h"
+
 namespace kw {
 
 inline constexpr std::string_view kHelpIndexPage = "index.html";
 
-// Optional Features numbers its controls as the channel editors are numbered, so its
-// requests name their window.
-enum class HelpWindow { Program, OptionalFeatures };
-
-// The page for a context number; the index for numbers without a page of their own.
-[[nodiscard]] std::string_view helpPageFor(int context, HelpWindow window = HelpWindow::Program);
+// The page for a context: its window's own page, else the program's page for that
+// number (a dialog's commands), else the index.
+[[nodiscard]] std::string_view helpPageFor(HelpContext context);
 
 // The section of its page a context opens at: the channel page has one per grid column.
 // Empty for the top of the page.
-[[nodiscard]] std::string_view helpAnchorFor(int context, HelpWindow window = HelpWindow::Program);
+[[nodiscard]] std::string_view helpAnchorFor(HelpContext context);
 
 // The page's full path. `helpFileName` is a bare name such as "enHelp.chm"; anything
 // that could leave the help folder gives nothing.

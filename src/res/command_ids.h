@@ -1,40 +1,66 @@
 #pragma once
 // Resource identifiers shared by menus, toolbar, accelerators, dialogs and help contexts.
 
+#include "res/messages.h"
+
 namespace kw {
 
-namespace command {
-inline constexpr int kControlBar = 32772;
-inline constexpr int kRead = 32773;
-inline constexpr int kWrite = 32774;
-inline constexpr int kComSetup = 32777;
-inline constexpr int kProductInformation = 32786;
-inline constexpr int kChannelInformation = 32787;
-inline constexpr int kOptionalFeatures = 32788;
-inline constexpr int kDtmf = 32789;
-inline constexpr int kHelpTopics = 32793;
-inline constexpr int kLanguage = 32799;
-inline constexpr int kKeyAssignment = 32800;
+// A command of the menus, toolbar, accelerators and navigation tree. Its number is also
+// the string table entry of its prompt and the help context of its page.
+enum class CommandId : int {};
 
-inline constexpr int kFileNew = 57600;
-inline constexpr int kFileOpen = 57601;
-inline constexpr int kFileClose = 57602;
-inline constexpr int kFileSave = 57603;
-inline constexpr int kFileSaveAs = 57604;
-inline constexpr int kFilePrintSetup = 57606;
-inline constexpr int kFilePrint = 57607;
-inline constexpr int kFilePrintPreview = 57609;
-inline constexpr int kEditCopy = 57634;
-inline constexpr int kEditCut = 57635;
-inline constexpr int kEditPaste = 57637;
-inline constexpr int kEditUndo = 57643;
-inline constexpr int kAppAbout = 57664;
-inline constexpr int kAppExit = 57665;
-inline constexpr int kHelp = 57670;
-inline constexpr int kNextPane = 57680;
-inline constexpr int kPreviousPane = 57681;
-inline constexpr int kViewToolbar = 59392;
-inline constexpr int kViewStatusBar = 59393;
+[[nodiscard]] constexpr int numberOf(CommandId command) {
+    return static_cast<int>(command);
+}
+
+// An entry of the string table. A command keeps its prompt there and a message its text,
+// each under its own number.
+class StringId {
+  public:
+    constexpr explicit StringId(int number) : number_(number) {}
+    constexpr StringId(CommandId command) : number_(numberOf(command)) {}
+    constexpr StringId(MessageId message) : number_(static_cast<int>(message)) {}
+
+    [[nodiscard]] constexpr int number() const { return number_; }
+    friend constexpr bool operator==(StringId, StringId) = default;
+
+  private:
+    int number_;
+};
+
+namespace command {
+inline constexpr CommandId kSeparator{0};  // a separator in a menu or the toolbar
+inline constexpr CommandId kControlBar{32772};
+inline constexpr CommandId kRead{32773};
+inline constexpr CommandId kWrite{32774};
+inline constexpr CommandId kComSetup{32777};
+inline constexpr CommandId kProductInformation{32786};
+inline constexpr CommandId kChannelInformation{32787};
+inline constexpr CommandId kOptionalFeatures{32788};
+inline constexpr CommandId kDtmf{32789};
+inline constexpr CommandId kHelpTopics{32793};
+inline constexpr CommandId kLanguage{32799};
+inline constexpr CommandId kKeyAssignment{32800};
+
+inline constexpr CommandId kFileNew{57600};
+inline constexpr CommandId kFileOpen{57601};
+inline constexpr CommandId kFileClose{57602};
+inline constexpr CommandId kFileSave{57603};
+inline constexpr CommandId kFileSaveAs{57604};
+inline constexpr CommandId kFilePrintSetup{57606};
+inline constexpr CommandId kFilePrint{57607};
+inline constexpr CommandId kFilePrintPreview{57609};
+inline constexpr CommandId kEditCopy{57634};
+inline constexpr CommandId kEditCut{57635};
+inline constexpr CommandId kEditPaste{57637};
+inline constexpr CommandId kEditUndo{57643};
+inline constexpr CommandId kAppAbout{57664};
+inline constexpr CommandId kAppExit{57665};
+inline constexpr CommandId kHelp{57670};
+inline constexpr CommandId kNextPane{57680};
+inline constexpr CommandId kPreviousPane{57681};
+inline constexpr CommandId kViewToolbar{59392};
+inline constexpr CommandId kViewStatusBar{59393};
 }  // namespace command
 
 namespace resource {
@@ -49,10 +75,10 @@ inline constexpr int kProcessDialog = 146;
 inline constexpr int kLanguageDialog = 201;
 inline constexpr int kPortSettingDialog = 204;
 
-inline constexpr int kIdleMessage = 57345;  // "Ready"
-inline constexpr int kIndicatorCaps = 59137;
-inline constexpr int kIndicatorNum = 59138;
-inline constexpr int kIndicatorScroll = 59139;
+inline constexpr StringId kIdleMessage{57345};  // "Ready"
+inline constexpr StringId kIndicatorCaps{59137};
+inline constexpr StringId kIndicatorNum{59138};
+inline constexpr StringId kIndicatorScroll{59139};
 }  // namespace resource
 
 namespace control {

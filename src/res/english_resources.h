@@ -15,9 +15,9 @@ using namespace control;
 inline constexpr std::array<MenuItemResource, 6> kMainFile{{
     {kFileNew, "&New\tCtrl+N"},
     {kFileOpen, "&Open...\tCtrl+O"},
-    {0, {}},
+    {kSeparator, {}},
     {kFilePrintSetup, "P&rint Setup..."},
-    {0, {}},
+    {kSeparator, {}},
     {kAppExit, "E&xit"},
 }};
 inline constexpr std::array<MenuItemResource, 2> kMainView{{
@@ -37,19 +37,19 @@ inline constexpr std::array<MenuItemResource, 11> kDocFile{{
     {kFileClose, "&Close"},
     {kFileSave, "&Save\tCtrl+S"},
     {kFileSaveAs, "Save &As..."},
-    {0, {}},
+    {kSeparator, {}},
     {kFilePrint, "&Print...\tCtrl+P"},
     {kFilePrintPreview, "Print Preview"},
     {kFilePrintSetup, "Print Setup..."},
-    {0, {}},
+    {kSeparator, {}},
     {kAppExit, "&Exit"},
 }};
 inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
     {kProductInformation, "Product Information"},
     {kChannelInformation, "Channel Information"},
-    {0, {}},
+    {kSeparator, {}},
     {kOptionalFeatures, "Optional Features"},
-    {0, {}},
+    {kSeparator, {}},
     {kDtmf, "DTMF"},
     {kKeyAssignment, "Key Assignment"},
 }};
@@ -64,12 +64,12 @@ inline constexpr std::array<MenuItemResource, 2> kDocSetup{{
 inline constexpr std::array<MenuItemResource, 4> kDocView{{
     {kViewToolbar, "&Toolbar"},
     {kViewStatusBar, "&Status Bar"},
-    {0, {}},
+    {kSeparator, {}},
     {kControlBar, "Control &Bar   Ctrl+B"},
 }};
 inline constexpr std::array<MenuItemResource, 3> kDocHelp{{
     {kHelpTopics, "&Help Topics"},
-    {0, {}},
+    {kSeparator, {}},
     {kAppAbout, "&About ..."},
 }};
 inline constexpr std::array<PopupResource, 6> kDocumentMenuPopups{{
@@ -86,8 +86,8 @@ inline constexpr std::array<MenuResource, 2> kMenus{{
     {resource::kDocumentMenu, kDocumentMenuPopups},
 }};
 
-inline constexpr std::array kToolbar{kFileNew, kFileOpen, kFileSave, 0,          kRead,
-                                     0,        kWrite,    0,         kFilePrint, kAppAbout};
+inline constexpr std::array kToolbar{kFileNew,   kFileOpen, kFileSave,  kSeparator, kRead,
+                                     kSeparator, kWrite,    kSeparator, kFilePrint, kAppAbout};
 
 inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
     {"Ctrl+N", kFileNew},

@@ -35,13 +35,13 @@ const DialogResource* ResourceSet::dialog(int id) const {
     return found == dialogs.end() ? nullptr : &*found;
 }
 
-std::string_view ResourceSet::string(int id) const {
+std::string_view ResourceSet::string(StringId id) const {
     const auto found = std::ranges::find(strings, id, &StringResource::id);
     if (found != strings.end()) {
         return found->text;
     }
     // The messages kwcore reports by ID are part of every string table.
-    if (const auto message = messageIdFromNumber(id)) {
+    if (const auto message = messageIdFromNumber(id.number())) {
         return messageText(*message, language);
     }
     return {};

@@ -8,13 +8,15 @@
 #include <span>
 #include <string_view>
 
+#include "res/command_ids.h"
+#include "res/control_id.h"
 #include "res/dialog_rect.h"
 #include "res/language.h"
 
 namespace kw {
 
 struct MenuItemResource {
-    int command = 0;  // 0: a separator
+    CommandId command = command::kSeparator;
     std::string_view text;
 };
 
@@ -30,11 +32,11 @@ struct MenuResource {
 
 struct AcceleratorResource {
     std::string_view keys;  // portable key text, e.g. "Ctrl+N", "Shift+F6"
-    int command;
+    CommandId command;
 };
 
 struct StringResource {
-    int id;
+    StringId id;
     std::string_view text;
 };
 
@@ -68,13 +70,14 @@ struct DialogResource {
     std::string_view fontFace;
     int fontPointSize;
     std::span<const ControlResource> controls;
+    HelpWindow helpWindow = HelpWindow::Program;  // the numbering its controls' help follows
 };
 
 struct ResourceSet {
     std::string_view name;  // the language name that selects this set
     Language language;      // the language of its texts
     std::span<const MenuResource> menus;
-    std::span<const int> toolbar;  // command per button; 0 is a separator
+    std::span<const CommandId> toolbar;  // command per button, or a separator
     std::span<const AcceleratorResource> accelerators;
     std::span<const StringResource> strings;
     std::span<const DialogResource> dialogs;
@@ -82,7 +85,7 @@ struct ResourceSet {
     [[nodiscard]] const MenuResource* menu(int id) const;
     [[nodiscard]] const DialogResource* dialog(int id) const;
     // The string table entry; for a command, "prompt\ntool tip".
-    [[nodiscard]] std::string_view string(int id) const;
+    [[nodiscard]] std::string_view string(StringId id) const;
 };
 
 // Looks a set up the way resource modules are found by file name: without regard to

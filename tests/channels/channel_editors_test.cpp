@@ -70,7 +70,7 @@ TEST(ChannelEditors, SevenEditorsWithTheirIdsKindsLimitsAndItems) {
     EXPECT_EQ(english.all().size(), 7u);
     for (const Case& c : cases) {
         const InPlaceEditor& editor = english.forColumn(c.column);
-        EXPECT_EQ(editor.controlId(), c.id);
+        EXPECT_EQ(editor.controlId().number(), c.id);
         EXPECT_EQ(editor.kind(), c.kind);
         EXPECT_FALSE(editor.visible());
         if (c.kind == EditorKind::EditBox) {
@@ -81,7 +81,7 @@ TEST(ChannelEditors, SevenEditorsWithTheirIdsKindsLimitsAndItems) {
         }
     }
     for (const int column : {kDecodeToneColumn, kEncodeToneColumn}) {
-        EXPECT_EQ(english.forColumn(column).controlId(), 1132);
+        EXPECT_EQ(english.forColumn(column).controlId(), kToneListId);
         EXPECT_EQ(english.forColumn(column).items().size(), 261u);
         EXPECT_EQ(chinese.forColumn(column).items()[0], "无");
     }

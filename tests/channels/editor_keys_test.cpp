@@ -70,7 +70,7 @@ TEST(GridKeys, TabRunsOnAcrossRowsArrowsMoveByEditorKindAndEdgesHold) {
 
 TEST(HelpContext, FrequencyAndToneEditorsNameTheirColumn) {
     struct Case {
-        int focused;
+        ControlId<ProgramWindow> focused;
         int column;
         int topic;
     };
@@ -78,10 +78,11 @@ TEST(HelpContext, FrequencyAndToneEditorsNameTheirColumn) {
         {kFrequencyEditorId, kRxColumn, 2127},    {kFrequencyEditorId, kTxColumn, 2128},
         {kToneListId, kDecodeToneColumn, 2132},   {kToneListId, kEncodeToneColumn, 2133},
         {kNameEditorId, kNameColumn, 1126},       {kPowerListId, kPowerColumn, 1129},
-        {kBusyLockListId, kBusyLockColumn, 1130}, {1022, kRxColumn, 1022},
+        {kBusyLockListId, kBusyLockColumn, 1130}, {ControlId<ProgramWindow>{1022}, kRxColumn, 1022},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(helpContext(c.focused, c.column), c.topic) << c.focused << ' ' << c.column;
+        EXPECT_EQ(helpContext(c.focused, c.column), HelpContext(c.topic, HelpWindow::Program))
+            << c.focused.number() << ' ' << c.column;
     }
 }
 

@@ -20,10 +20,10 @@ TEST(FeatureControlPlaces, EverySettingHasItsPlaceInTableOrder) {
     for (std::size_t i = 0; i < settings.size(); ++i) {
         EXPECT_EQ(places[i].controlId, settings[i].controlId);
         const bool checkBox = settings[i].control == FeatureControl::CheckBox;
-        EXPECT_EQ(places[i].label.width == 0, checkBox) << places[i].controlId;
+        EXPECT_EQ(places[i].label.width == 0, checkBox) << places[i].controlId.number();
     }
-    EXPECT_EQ(featureControlPlace(1125)->control.y, 66);
-    EXPECT_FALSE(featureControlPlace(1));
+    EXPECT_EQ(featureControlPlace(FeatureControlId{1125})->control.y, 66);
+    EXPECT_FALSE(featureControlPlace(kOkButtonId));
 }
 
 TEST(FeatureControlPlaces, ControlsSitOnTheirLinesInsideTheDialogWithoutOverlapping) {
@@ -34,7 +34,7 @@ TEST(FeatureControlPlaces, ControlsSitOnTheirLinesInsideTheDialogWithoutOverlapp
         {1124, 50},  {1125, 66},  {1126, 82},  {1133, 98},  {1129, 114}, {1131, 130},
         {1136, 146}, {1137, 163}, {1134, 205}, {1135, 205}, {1132, 203}};
     for (const auto& [id, line] : lines) {
-        EXPECT_EQ(featureControlPlace(id)->control.y, line) << id;
+        EXPECT_EQ(featureControlPlace(FeatureControlId{id})->control.y, line) << id;
     }
     std::vector<DialogRect> rects{kOkButton, kCancelButton};
     for (const FeatureControlPlace& place : featureControlPlaces()) {
@@ -52,7 +52,7 @@ TEST(FeatureControlPlaces, ControlsSitOnTheirLinesInsideTheDialogWithoutOverlapp
     // The trim keeps the buttons and cuts off the row below them.
     const int trimmedAt = featureControlPlace(kTrimmedAtControlId)->control.y;
     EXPECT_LT(kOkButton.y + kOkButton.height, trimmedAt);
-    EXPECT_GE(featureControlPlace(1134)->control.y, trimmedAt);
+    EXPECT_GE(featureControlPlace(FeatureControlId{1134})->control.y, trimmedAt);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace kw {
 namespace {
 
 const FeatureSetting& setting(int controlId) {
-    return featureSettings()[featureIndexOfControl(controlId).value()];
+    return featureSettings()[featureIndexOfControl(FeatureControlId{controlId}).value()];
 }
 
 std::string joined(const std::vector<std::string>& texts) {
@@ -79,8 +79,8 @@ TEST(FeatureSettings, EveryControlOfTheDialogOnceWithItsKind) {
                                                {1135, FeatureControl::CheckBox}};
     std::set<int> ids;
     for (const FeatureSetting& s : featureSettings()) {
-        ids.insert(s.controlId);
-        const auto other = others.find(s.controlId);
+        ids.insert(s.controlId.number());
+        const auto other = others.find(s.controlId.number());
         EXPECT_EQ(s.control, other == others.end() ? FeatureControl::DropDownList : other->second);
     }
     std::set<int> expected;

@@ -21,7 +21,7 @@ TEST(OptionalFeaturesTemplate, ControlsFollowTheSettingsThenOkAndCancel) {
     for (const Language language : {Language::English, Language::Chinese}) {
         std::vector<int> expected;
         for (const FeatureSetting& setting : featureSettings()) {
-            expected.push_back(setting.controlId);
+            expected.push_back(setting.controlId.number());
         }
         expected.push_back(1);
         expected.push_back(2);

@@ -40,14 +40,14 @@ std::string bytesAt(const RadioImage& image, std::size_t offset, std::size_t cou
 }
 
 const FeatureSetting& setting(int controlId) {
-    return featureSettings()[featureIndexOfControl(controlId).value()];
+    return featureSettings()[featureIndexOfControl(FeatureControlId{controlId}).value()];
 }
 
 // What the dialog shows for one control: the selected entry, the check mark or the text.
 std::string shown(const OptionalFeaturesState& state, int controlId,
                   Language language = Language::English) {
     const FeatureSetting& s = setting(controlId);
-    const FeatureControlState& control = state.control(controlId);
+    const FeatureControlState& control = state.control(FeatureControlId{controlId});
     switch (s.control) {
         case FeatureControl::CheckBox:
             return control.checked ? "checked" : "unchecked";
@@ -62,7 +62,7 @@ std::string shown(const OptionalFeaturesState& state, int controlId,
 void select(OptionalFeaturesState& state, int controlId, const std::string& englishText) {
     const auto index = setting(controlId).indexOfText(englishText, Language::English);
     ASSERT_TRUE(index) << englishText;
-    state.control(controlId).selection = index;
+    state.control(FeatureControlId{controlId}).selection = index;
 }
 
 struct ShownCase {
@@ -145,7 +145,8 @@ TEST(OptionalFeatures, EachChoiceStoresTheByteTheRadioExpects) {
         RadioImage image = before;
         OptionalFeaturesState state = loadOptionalFeatures(image);
         if (setting(c.controlId).control == FeatureControl::CheckBox) {
-            state.control(c.controlId).checked = std::string(c.choice) == "checked";
+            state.control(FeatureControlId{c.controlId}).checked =
+                std::string(c.choice) == "checked";
         } else {
             select(state, c.controlId, c.choice);
         }
@@ -257,7 +258,7 @@ TEST(OptionalFeatures, AListWithoutASelectionStoresItsUnselectedValue) {
     for (const Case& c : cases) {
         RadioImage image = newImage();
         OptionalFeaturesState state = loadOptionalFeatures(image);
-        state.control(c.controlId).selection = c.selection;
+        state.control(FeatureControlId{c.controlId}).selection = c.selection;
         ASSERT_TRUE(saveOptionalFeatures(state, image));
         EXPECT_EQ(bytesAt(image, c.offset, 1), c.byte) << c.controlId;
     }
@@ -317,7 +318,8 @@ TEST(OptionalFeatures, TheLanguageChangesTextsNotStoredValues) {
     RadioImage image = newImage();
     OptionalFeaturesState state = loadOptionalFeatures(image);
     const FeatureSetting& backLight = setting(1115);
-    state.control(1115).selection = backLight.indexOfText("打开", Language::Chinese);
+    state.control(FeatureControlId{1115}).selection =
+        backLight.indexOfText("打开", Language::Chinese);
     ASSERT_TRUE(saveOptionalFeatures(state, image));
     EXPECT_EQ(bytesAt(image, 0x1266, 1), "23");
     EXPECT_EQ(shown(loadOptionalFeatures(image), 1115), "On");

@@ -122,14 +122,15 @@ TEST(TemplateDialogs, F1OpensTheHelpPageOfTheFocusedControl) {
     ProgramDir dir;
     app::HelpViewer help(dir.directory(), "enHelp.chm", Language::English);
     app::CLanguageDlg dialog(english(), Language::English, nullptr);
-    std::vector<int> contexts;
-    dialog.setHelpHandler([&](int context) {
+    std::vector<HelpContext> contexts;
+    dialog.setHelpHandler([&](HelpContext context) {
         contexts.push_back(context);
         help.showContext(context, nullptr);
     });
     QTest::keyClick(dialog.control(control::kOk), Qt::Key_F1);
     QTest::keyClick(dialog.control(control::kChinese), Qt::Key_F1);
-    EXPECT_EQ(contexts, (std::vector<int>{control::kOk, command::kLanguage}));
+    EXPECT_EQ(contexts,
+              (std::vector<HelpContext>{{control::kOk, HelpWindow::Program}, command::kLanguage}));
     EXPECT_EQ(help.currentPage(), QStringLiteral("language.html"));
     EXPECT_TRUE(help.window()->isVisible());
     EXPECT_TRUE(help.showIndex(nullptr));
@@ -160,7 +161,7 @@ TEST(TemplateDialogs, LanguageDialogSelectsTheCurrentLanguage) {
 
 TEST(Help, AMissingHelpFolderDoesNothing) {
     app::HelpViewer help("/nonexistent/", "enHelp.chm", Language::English);
-    EXPECT_FALSE(help.showContext(32786, nullptr));
+    EXPECT_FALSE(help.showContext(command::kProductInformation, nullptr));
     EXPECT_EQ(help.window(), nullptr);
 }
 
@@ -170,10 +171,12 @@ TEST(Help, EveryTopicHasItsPageInBothLanguages) {
         app::HelpViewer help(dir.directory(), file, Language::English);
         for (const int context : {57600, 57601, 57602, 57603, 57606, 57664, 57665, 59392, 32772,
                                   32773, 32774, 32777, 32786, 32787, 32788, 32793, 32799, 129}) {
-            EXPECT_TRUE(help.showContext(context, nullptr)) << file << " " << context;
+            EXPECT_TRUE(help.showContext({context, HelpWindow::Program}, nullptr))
+                << file << " " << context;
         }
         // Each column's section is on the channel page.
-        for (const int context : {2127, 2128, 2132, 2133, 1126, 1129, 1128, 1134, 1130}) {
+        for (const int number : {2127, 2128, 2132, 2133, 1126, 1129, 1128, 1134, 1130}) {
+            const HelpContext context{number, HelpWindow::Program};
             const std::string page = *helpPagePath(dir.directory(), file, helpPageFor(context));
             const std::string anchor = "name=\"" + std::string(helpAnchorFor(context)) + "\"";
             EXPECT_NE(readFile(page).find(anchor), std::string::npos) << file << " " << anchor;

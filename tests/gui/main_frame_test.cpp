@@ -116,9 +116,9 @@ TEST_F(MainFrame, FileNewAsksBeforeClearingAndCancelKeepsTheDocument) {
 TEST_F(MainFrame, WithoutADocumentOnlyItsCommandsAreDisabled) {
     frame().destroyDocument(frame().children().front());
     EXPECT_EQ(frame().activeChild(), nullptr);
-    for (const int command :
+    for (const CommandId command :
          {command::kFileSave, command::kFileClose, command::kProductInformation, command::kRead}) {
-        EXPECT_FALSE(frame().commands().isEnabled(command)) << command;
+        EXPECT_FALSE(frame().commands().isEnabled(command)) << numberOf(command);
     }
     EXPECT_TRUE(frame().commands().isEnabled(command::kFileNew));
     EXPECT_TRUE(frame().commands().isEnabled(command::kFileOpen));

@@ -97,16 +97,17 @@ TEST(OptionalFeaturesDlg, TheWindowEndsAboveTheBottomRowWhichTakesNoFocus) {
     }
     for (const FeatureSetting& setting : featureSettings()) {
         const bool trimmed = isTrimmedOff(featureControlPlace(setting.controlId)->control);
-        EXPECT_EQ(reached.count(setting.controlId), trimmed ? 0u : 1u) << setting.controlId;
+        EXPECT_EQ(reached.count(setting.controlId.number()), trimmed ? 0u : 1u)
+            << setting.controlId.number();
     }
 }
 
 TEST(OptionalFeaturesDlg, TrimmedOffControlsStillLoadAndSaveTheirBits) {
     NewDocument d;
     OptionalFeaturesState state = loadOptionalFeatures(d.doc.image());
-    state.control(1134).checked = true;
-    state.control(1135).checked = true;
-    state.control(1132).selection = 1;
+    state.control(FeatureControlId{1134}).checked = true;
+    state.control(FeatureControlId{1135}).checked = true;
+    state.control(FeatureControlId{1132}).selection = 1;
     ASSERT_TRUE(saveOptionalFeatures(state, d.doc.image()));
 
     app::MessageBoxes messages;
@@ -120,10 +121,10 @@ TEST(OptionalFeaturesDlg, TrimmedOffControlsStillLoadAndSaveTheirBits) {
     QTest::mouseClick(dialog.control(1), Qt::LeftButton);
     EXPECT_TRUE(dialog.changedImage());
     const OptionalFeaturesState saved = loadOptionalFeatures(d.doc.image());
-    EXPECT_FALSE(saved.control(1134).checked);
-    EXPECT_TRUE(saved.control(1135).checked);
-    EXPECT_EQ(saved.control(1132).selection, 0);
-    EXPECT_EQ(saved.control(1125).selection, 3);
+    EXPECT_FALSE(saved.control(FeatureControlId{1134}).checked);
+    EXPECT_TRUE(saved.control(FeatureControlId{1135}).checked);
+    EXPECT_EQ(saved.control(FeatureControlId{1132}).selection, 0);
+    EXPECT_EQ(saved.control(FeatureControlId{1125}).selection, 3);
 }
 
 TEST(OptionalFeaturesDlg, CancelAndARefusedPasswordStoreNothing) {
@@ -151,15 +152,15 @@ TEST(OptionalFeaturesDlg, F1AsksForTheFocusedControlsTopic) {
     NewDocument d;
     app::MessageBoxes messages;
     COptionalFeaturesDlg dialog(Language::English, d.doc.image(), messages, nullptr);
-    std::vector<int> asked;
-    dialog.setHelpHandler([&](int context) { asked.push_back(context); });
+    std::vector<HelpContext> asked;
+    dialog.setHelpHandler([&](HelpContext context) { asked.push_back(context); });
     dialog.show();
     QApplication::setActiveWindow(&dialog);
-    std::vector<int> expected;
+    std::vector<HelpContext> expected;
     for (const int id : {1115, 1125, 1133, 1137, 1}) {
         dialog.control(id)->setFocus();
         QTest::keyClick(dialog.control(id), Qt::Key_F1);
-        expected.push_back(id);
+        expected.push_back({id, HelpWindow::OptionalFeatures});
     }
     EXPECT_EQ(asked, expected);
 }
@@ -203,7 +204,9 @@ TEST_F(FeaturesFromTheFrame, OkMarksTheDocumentModifiedOnlyWhenBytesChanged) {
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(child->isModified(), tot >= 0);
     }
-    EXPECT_EQ(loadOptionalFeatures(child->document().image()).control(1125).selection, 4);
+    EXPECT_EQ(
+        loadOptionalFeatures(child->document().image()).control(FeatureControlId{1125}).selection,
+        4);
 }
 
 }  // namespace

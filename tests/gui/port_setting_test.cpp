@@ -107,14 +107,14 @@ TEST_F(PortSettingDialog, AButtonAndATypedPathExcludeEachOther) {
 
 TEST_F(PortSettingDialog, F1OnAnyOfItsControlsOpensTheComSetupPage) {
     auto dlg = dialog("COM3");
-    std::vector<int> contexts;
-    dlg->setHelpHandler([&](int context) { contexts.push_back(context); });
+    std::vector<HelpContext> contexts;
+    dlg->setHelpHandler([&](HelpContext context) { contexts.push_back(context); });
     dlg->show();
     for (const int id : {buttonOf(3), control::kOtherPort}) {
         dlg->control(id)->setFocus();
         QTest::keyClick(dlg->control(id), Qt::Key_F1);
     }
-    EXPECT_EQ(contexts, (std::vector<int>{command::kComSetup, command::kComSetup}));
+    EXPECT_EQ(contexts, (std::vector<HelpContext>{command::kComSetup, command::kComSetup}));
 }
 
 TEST_F(PortSettingDialog, ShowsTheCurrentPathInTheField) {

@@ -37,7 +37,7 @@ class ProcessWindow : public testing::Test {
     }
     app::CMainFrame& frame() { return run.frame(); }
     CProcessDlg* window() { return frame().transfers().windowOf(child); }
-    bool enabled(int command) { return frame().commands().isEnabled(command); }
+    bool enabled(CommandId command) { return frame().commands().isEnabled(command); }
 
     ProgramDir dir;
     RunningProgram run{dir, {}, dir.file("no-such-port")};
@@ -63,15 +63,15 @@ TEST_F(ProcessWindow, ReadAndWriteOfferTheWindowNotStartedYet) {
 
 TEST_F(ProcessWindow, WhileOpenOnlyCommandsThatLeaveDocumentsAloneRun) {
     frame().commands().trigger(command::kRead);
-    for (const int command :
+    for (const CommandId command :
          {command::kFileNew, command::kFileOpen, command::kFileClose, command::kFileSave,
           command::kFileSaveAs, command::kRead, command::kWrite, command::kOptionalFeatures,
           command::kProductInformation, command::kFilePrint}) {
-        EXPECT_FALSE(enabled(command)) << command;
+        EXPECT_FALSE(enabled(command)) << numberOf(command);
     }
-    for (const int command : {command::kChannelInformation, command::kHelpTopics,
-                              command::kControlBar, command::kViewToolbar}) {
-        EXPECT_TRUE(enabled(command)) << command;
+    for (const CommandId command : {command::kChannelInformation, command::kHelpTopics,
+                                    command::kControlBar, command::kViewToolbar}) {
+        EXPECT_TRUE(enabled(command)) << numberOf(command);
     }
     EXPECT_FALSE(child->view()->isEnabled());  // the grid takes no edits
     window()->reject();

@@ -64,7 +64,8 @@ class TransferEndToEnd : public testing::Test {
     }
 
     // The command, Start, and the event loop until the window has gone.
-    void transfer(int command, CChildFrame* child, const std::function<void()>& meanwhile = {}) {
+    void transfer(CommandId command, CChildFrame* child,
+                  const std::function<void()>& meanwhile = {}) {
         ASSERT_TRUE(frame().commands().trigger(command));
         CProcessDlg* window = windowOf(child);
         ASSERT_TRUE(window->isVisible());
@@ -108,7 +109,7 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     EXPECT_EQ(written.text(1, kRxColumn), "145.50000");
     EXPECT_EQ(written.text(2, kRxColumn), "146.02500");
     EXPECT_EQ(written.text(129, kNameColumn), "FR");
-    EXPECT_EQ(loadOptionalFeatures(radio).control(1125).selection, 3);
+    EXPECT_EQ(loadOptionalFeatures(radio).control(FeatureControlId{1125}).selection, 3);
 
     CChildFrame* reader = frame().newDocument();
     ASSERT_NE(reader, writer);
@@ -122,7 +123,9 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
                 << channel.row << ' ' << column;
         }
     }
-    EXPECT_EQ(loadOptionalFeatures(reader->document().image()).control(1125).selection, 3);
+    EXPECT_EQ(
+        loadOptionalFeatures(reader->document().image()).control(FeatureControlId{1125}).selection,
+        3);
     EXPECT_TRUE(reader->isModified());
     EXPECT_TRUE(statusSays("^Read complete: 4 channels in \\d+\\.\\d s$"));
     EXPECT_EQ(reader->windowTitle(), "Channel Information[*]");
@@ -194,7 +197,7 @@ TEST_F(TransferEndToEnd, AReadThatEndsWhileTheCloseQuestionIsOpenLetsTheCloseGoO
 struct RefusedCase {
     const char* name;
     std::vector<std::string> simArguments;
-    int command;
+    CommandId command;
     const char* message;  // how the message the user sees begins
 };
 

@@ -149,16 +149,16 @@ TEST(TransferCommands, OnlyACompletedReadsImageBecomesTheDocument) {
 
 TEST(TransferCommands, WhileTheWindowExistsOnlyHarmlessCommandsRun) {
     TransferCommands commands;
-    constexpr int kFileSave = 57603;
-    constexpr int kFileClose = 57602;
-    constexpr int kProductInformation = 32786;
+    constexpr CommandId kFileSave{57603};
+    constexpr CommandId kFileClose{57602};
+    constexpr CommandId kProductInformation{32786};
     EXPECT_TRUE(commands.commandAllowed(kFileSave));
     EXPECT_TRUE(commands.gridEditAllowed());
 
     ASSERT_TRUE(commands.onRead());
-    for (const int refused :
+    for (const CommandId refused :
          {kFileSave, kFileClose, kProductInformation, command::kRead, command::kWrite}) {
-        EXPECT_FALSE(commands.commandAllowed(refused)) << refused;
+        EXPECT_FALSE(commands.commandAllowed(refused)) << numberOf(refused);
     }
     EXPECT_TRUE(commands.commandAllowed(command::kControlBar));
     EXPECT_TRUE(commands.commandAllowed(command::kHelpTopics));

@@ -52,7 +52,8 @@ TEST(ResourceSets, ChineseKeepsTheEnglishLayout) {
             ASSERT_EQ(en.popups[p].items.size(), zh.popups[p].items.size());
             for (std::size_t i = 0; i < en.popups[p].items.size(); ++i) {
                 EXPECT_EQ(en.popups[p].items[i].command, zh.popups[p].items[i].command);
-                EXPECT_NE(zh.popups[p].items[i].text.empty(), zh.popups[p].items[i].command != 0);
+                EXPECT_NE(zh.popups[p].items[i].text.empty(),
+                          zh.popups[p].items[i].command != command::kSeparator);
             }
         }
     }
@@ -78,16 +79,16 @@ TEST(ResourceSets, EveryCommandHasAPromptInBothLanguages) {
         for (const MenuResource& menu : set->menus) {
             for (const PopupResource& popup : menu.popups) {
                 for (const MenuItemResource& item : popup.items) {
-                    if (item.command != 0 && item.command != command::kDtmf &&
+                    if (item.command != command::kSeparator && item.command != command::kDtmf &&
                         item.command != command::kKeyAssignment) {
                         EXPECT_FALSE(promptOf(set->string(item.command)).empty())
-                            << set->name << " " << item.command;
+                            << set->name << " " << numberOf(item.command);
                     }
                 }
             }
         }
-        for (const int command : set->toolbar) {
-            EXPECT_TRUE(command == 0 || !toolTipOf(set->string(command)).empty());
+        for (const CommandId command : set->toolbar) {
+            EXPECT_TRUE(command == command::kSeparator || !toolTipOf(set->string(command)).empty());
         }
     }
 }
@@ -98,7 +99,8 @@ TEST(ResourceSets, DocumentMenuEditPopupAsTheStartUpDeletionsExpectIt) {
     const auto& edit = menu->popups[1];
     EXPECT_EQ(edit.text, "&Edit");
     ASSERT_EQ(edit.items.size(), 7u);
-    EXPECT_EQ(edit.items[4].command, 0);  // the separator before DTMF and Key Assignment
+    EXPECT_EQ(edit.items[4].command,
+              command::kSeparator);  // the separator before DTMF and Key Assignment
     EXPECT_EQ(edit.items[5].command, command::kDtmf);
     EXPECT_EQ(edit.items[6].command, command::kKeyAssignment);
     EXPECT_EQ(menu->popups[3].text, "Setup");
@@ -106,10 +108,10 @@ TEST(ResourceSets, DocumentMenuEditPopupAsTheStartUpDeletionsExpectIt) {
 }
 
 TEST(ResourceSets, StringTableCarriesTheMessagesAndPrompts) {
-    EXPECT_EQ(english().string(61450), "All data will be Cleared!");
-    EXPECT_EQ(chinese().string(61450), "所有数据将被清除！");
+    EXPECT_EQ(english().string(StringId{61450}), "All data will be Cleared!");
+    EXPECT_EQ(chinese().string(StringId{61450}), "所有数据将被清除！");
     EXPECT_EQ(english().string(command::kRead), "Read Data From Radio\nRead");
-    EXPECT_EQ(english().string(12345), "");
+    EXPECT_EQ(english().string(StringId{12345}), "");
     EXPECT_EQ(promptOf("Read Data From Radio\nRead"), "Read Data From Radio");
     EXPECT_EQ(toolTipOf("Read Data From Radio\nRead"), "Read");
     EXPECT_EQ(toolTipOf("no tool tip"), "no tool tip");
