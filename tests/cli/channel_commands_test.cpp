@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "run_cli.h"
+#include "cli_document.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 
@@ -20,20 +18,8 @@ std::string recordHex(const std::string& file, int record) {
                   kRecordSize));
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
-struct Document {
-    Document() : file(dir.file("radio.dat")) { EXPECT_EQ(runCli({"new", file}).status, 0); }
-    test::TempDir dir;
-    std::string file;
-};
+using test::Document;
+using test::lines;
 
 TEST(ChannelsCommand, ListsTheTitleRowChannels1To128AndFr) {
     Document doc;
@@ -136,7 +122,9 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
         {{"129:1=145"}, 2, nullptr},
         {{"0:1=145"}, 2, nullptr},
         {{"1:10=145"}, 2, nullptr},
-        {{"fr:1=145"}, 2, nullptr},
+        {{"frr:1=145"}, 2, nullptr},
+        {{"1:rxx=145"}, 2, nullptr},
+        {{"1:0=145"}, 2, nullptr},
         {{"1-1=145"}, 2, nullptr},
     };
     for (const Case& c : cases) {
