@@ -26,9 +26,11 @@ std::string choices(const std::vector<std::string>& items) {
 std::string refusalReason(const CellEditResult& result, const ChannelEditors& editors,
                           GridCell cell, std::string_view value) {
     if (result.notAnItem) {
+        const bool tone = cell.column == kDecodeToneColumn || cell.column == kEncodeToneColumn;
         return quoted(value) + " is not a value of " +
                quoted(columnTitle(cell.column, Language::English)) + "; choose " +
-               choices(editors.forColumn(cell.column).items()) + ".";
+               choices(editors.forColumn(cell.column).items()) +
+               (tone ? "; see \"kwprog-cli tones\"." : ".");
     }
     return std::string(rejectionText(result.commit, Language::English));
 }

@@ -15,6 +15,7 @@ extern const Command kProfileCommand;
 extern const Command kFeaturesCommand;
 extern const Command kChannelsCommand;
 extern const Command kSetCommand;
+extern const Command kTonesCommand;
 extern const Command kExportCommand;
 extern const Command kImportCommand;
 extern const Command kPortsCommand;

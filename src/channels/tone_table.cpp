@@ -1,6 +1,8 @@
 #include "channels/tone_table.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -71,6 +73,26 @@ ToneBytes ctcssBytes(std::string_view text) {
     return {packedPair(t % 100), packedPair(t / 100)};
 }
 
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string upper(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
 }  // namespace
 
 std::vector<std::string> buildToneList(Language language) {
@@ -111,6 +133,18 @@ ToneBytes toneBytes(std::string_view text) {
         return dcsBytes(text.substr(1));
     }
     return ctcssBytes(text);
+}
+
+std::string toneListForm(std::string_view typed, Language language) {
+    const std::string_view text = trimmed(typed);
+    const std::string capitals = upper(text);
+    if (capitals.empty() || capitals == "NONE" || capitals == "OFF") {
+        return std::string(kNoToneWord.in(language));
+    }
+    if (allDigits(text)) {
+        return std::string(text) + ".0";
+    }
+    return capitals.front() == 'D' ? capitals : std::string(text);
 }
 
 }  // namespace kw

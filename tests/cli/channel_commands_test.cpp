@@ -105,7 +105,7 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
         {{"3:3=77.7"},
          1,
          "Cell 3:3: \"77.7\" is not a value of \"QT/DQT Dec\"; choose one of the 261 texts of "
-         "its list, \"None\", \"67.0\" ... \"D754I\".\n"},
+         "its list, \"None\", \"67.0\" ... \"D754I\"; see \"kwprog-cli tones\".\n"},
         {{"3:6=高"},
          1,
          "Cell 3:6: \"高\" is not a value of \"Power\"; choose \"Low\" or \"High\".\n"},
