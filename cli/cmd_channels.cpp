@@ -30,6 +30,20 @@ int runChannels(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kChannelsCommand{"channels", "FILE [--lang en|zh]", kOptions, 1, 1, runChannels};
+constexpr std::array<OptionHelp, 1> kHelp{{kLanguageHelp}};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli channels radio.dat",
+                                                    "kwprog-cli channels radio.dat --lang zh"};
+
+const Command kChannelsCommand{
+    "channels",
+    "FILE [--lang en|zh]",
+    kOptions,
+    1,
+    1,
+    runChannels,
+    {"Prints the channel table: a title row, channels 1-128 and Fr, tab-separated.",
+     kHelp,
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

@@ -31,6 +31,19 @@ int runExport(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kExportCommand{"export", "FILE OUT.csv", {}, 2, 2, runExport};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli export radio.dat channels.csv",
+                                                    "kwprog-cli export fleet/a.dat /tmp/a.csv"};
+
+const Command kExportCommand{
+    "export",
+    "FILE OUT.csv",
+    {},
+    2,
+    2,
+    runExport,
+    {"Saves the channel table as CSV: a title line, then channels 1-128 and Fr.",
+     {},
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

@@ -145,7 +145,23 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
+constexpr std::array<OptionHelp, 2> kHelp{
+    {kLanguageHelp,
+     {"--set \"LABEL=VALUE\"", "change one feature (repeatable); \"Password=\" clears it"}}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli features radio.dat --lang zh",
+    "kwprog-cli features radio.dat --set \"Beep=Off\" --set \"Password=1234\""};
+
 const Command kFeaturesCommand{
-    "features", "FILE [--lang en|zh] [--set \"LABEL=VALUE\"]...", kOptions, 1, 1, runFeatures};
+    "features",
+    "FILE [--lang en|zh] [--set \"LABEL=VALUE\"]...",
+    kOptions,
+    1,
+    1,
+    runFeatures,
+    {"Prints the optional features, LABEL<TAB>VALUE, or changes them with --set.",
+     kHelp,
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

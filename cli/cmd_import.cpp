@@ -57,6 +57,19 @@ int runImport(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kImportCommand{"import", "FILE IN.csv", {}, 2, 2, runImport};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli import radio.dat channels.csv",
+                                                    "kwprog-cli import fleet/b.dat /tmp/a.csv"};
+
+const Command kImportCommand{
+    "import",
+    "FILE IN.csv",
+    {},
+    2,
+    2,
+    runImport,
+    {"Puts a CSV channel table into the document as typing it would; all or nothing.",
+     {},
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

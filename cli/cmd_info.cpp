@@ -30,6 +30,19 @@ int runInfo(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kInfoCommand{"info", "FILE", {}, 1, 1, runInfo};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli info radio.dat",
+                                                    "kwprog-cli info fleet/uhf.dat"};
+
+const Command kInfoCommand{
+    "info",
+    "FILE",
+    {},
+    1,
+    1,
+    runInfo,
+    {"Prints the document's model, band, channels in use and whether a password is set.",
+     {},
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

@@ -46,7 +46,25 @@ int runRead(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
+constexpr std::array<OptionHelp, 4> kHelp{
+    {kPortHelp,
+     {"--into DOC.dat", "start from this document, which holds the radio's password"},
+     kRetryHelp,
+     kForceHelp}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli read --port COM1 radio.dat",
+    "kwprog-cli read --port /dev/ttyUSB0 radio.dat --into old.dat --retry 3 --force"};
+
 const Command kReadCommand{
-    "read", "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force]", kOptions, 1, 1, runRead};
+    "read",
+    "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force]",
+    kOptions,
+    1,
+    1,
+    runRead,
+    {"Reads a radio's memory into a new document, or into a copy of --into's.",
+     kHelp,
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

@@ -108,7 +108,24 @@ int runSet(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kSetCommand{"set", "FILE CELL=VALUE... [--lang en|zh]", kOptions, 2, SIZE_MAX,
-                          runSet};
+constexpr std::array<OptionHelp, 1> kHelp{{kLanguageHelp}};
+constexpr std::array<std::string_view, 3> kExamples{
+    "kwprog-cli set radio.dat 12:rx=145.5 12:name=CALL fr:tx=146",
+    "kwprog-cli set radio.dat 3:1=145.5 3:4=88.5 \"3:Busy Lock=Carrier\"",
+    "kwprog-cli set radio.dat 7:rx=145 7:dec=d023n 7:enc=100 --lang zh"};
+constexpr std::string_view kDetails =
+    "CELL is ROW:COL. ROW is 1-128 or Fr; COL is 1-9, a column heading in either language, or\n"
+    "one of rx, tx, dec, enc, name, power, wn, scan, busy (any letter case).\n"
+    "A tone is a text of \"kwprog-cli tones\", 100 for 100.0, d023n for D023N, or none, off or\n"
+    "nothing for no tone. In a name, \\xHH stands for the byte HH and \\\\ for a backslash.\n";
+
+const Command kSetCommand{"set",
+                          "FILE CELL=VALUE... [--lang en|zh]",
+                          kOptions,
+                          2,
+                          SIZE_MAX,
+                          runSet,
+                          {"Changes channel cells as typing them would, then saves the document.",
+                           kHelp, kExamples, kDetails}};
 
 }  // namespace kw::cli

@@ -23,6 +23,17 @@ int runTones(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kTonesCommand{"tones", "[--lang en|zh]", kOptions, 0, 0, runTones};
+constexpr std::array<OptionHelp, 1> kHelp{{kLanguageHelp}};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli tones",
+                                                    "kwprog-cli tones --lang zh | head -3"};
+
+const Command kTonesCommand{
+    "tones",
+    "[--lang en|zh]",
+    kOptions,
+    0,
+    0,
+    runTones,
+    {"Lists the tone drop-down's texts, one a line: none, CTCSS, then DCS.", kHelp, kExamples, {}}};
 
 }  // namespace kw::cli
