@@ -11,7 +11,8 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 4> kOptions{{kPortOption, {"into"}, kRetryOption, kForceOption}};
+constexpr std::array<Option, 5> kOptions{
+    {kPortOption, {"into"}, kRetryOption, kForceOption, kQuietOption}};
 
 // The radio goes into the --into document (whose password the radio must have) or a new
 // one; only a complete Read is saved, so a failure leaves no output file. The output is
@@ -46,18 +47,19 @@ int runRead(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 4> kHelp{
+constexpr std::array<OptionHelp, 5> kHelp{
     {kPortHelp,
      {"--into DOC.dat", "start from this document, which holds the radio's password"},
      kRetryHelp,
-     kForceHelp}};
+     kForceHelp,
+     kQuietHelp}};
 constexpr std::array<std::string_view, 2> kExamples{
     "kwprog-cli read --port COM1 radio.dat",
     "kwprog-cli read --port /dev/ttyUSB0 radio.dat --into old.dat --retry 3 --force"};
 
 const Command kReadCommand{
     "read",
-    "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force]",
+    "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force] [--quiet]",
     kOptions,
     1,
     1,

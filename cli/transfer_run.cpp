@@ -8,6 +8,7 @@
 #include "interrupt_watch.h"
 #include "link/posix_serial_port.h"
 #include "link/transfer_commands.h"
+#include "session/transfer_summary.h"
 #include "terminal_observer.h"
 
 namespace kw::cli {
@@ -46,8 +47,12 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     if (!offered || !commands.start()) {
         return kBadInput;
     }
+    const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
+                                : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
+                                                                 : ProgressStyle::Lines;
+    const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;
-    TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO);
+    TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO, style, direction);
     PosixSerialPort port;
     ThreadSleeper sleeper;
     ProgrammingSession session(port, observer, sleeper);
@@ -56,6 +61,11 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     observer.finish();
     switch (result.outcome) {
         case TransferOutcome::Done:
+            if (style != ProgressStyle::Quiet) {
+                context.err << transferSummary(direction, document.image(),
+                                               std::chrono::steady_clock::now() - started)
+                            << '\n';
+            }
             return kDone;
         case TransferOutcome::Cancelled:
             context.err << "Cancelled.\n";

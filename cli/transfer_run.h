@@ -12,6 +12,8 @@ namespace kw::cli {
 
 inline constexpr Option kPortOption{"port"};
 inline constexpr Option kRetryOption{"retry"};
+inline constexpr Option kQuietOption{"quiet", false};
+inline constexpr OptionHelp kQuietHelp{"--quiet", "print only errors and warnings"};
 inline constexpr OptionHelp kPortHelp{"--port PORT",
                                       "the radio's port: COM1-COM16 or a device path"};
 inline constexpr OptionHelp kRetryHelp{"--retry N",
