@@ -139,6 +139,11 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
     if (!message.detail.empty()) {
         err_ << message.detail << '\n';
     }
+    if (direction_ == TransferDirection::Read &&
+        message.text == std::variant<MessageId, BuiltInText>(BuiltInText::PasswordError)) {
+        err_ << "The radio has a password; give it with --password or --into a document "
+                "holding it.\n";
+    }
     err_ << std::flush;
 }
 

@@ -96,6 +96,30 @@ TEST_F(CliTransfer, ReadIntoADocumentNeedsTheRadiosPassword) {
     EXPECT_TRUE(exists(file("out.dat")));
 }
 
+TEST_F(CliTransfer, ReadTakesTheRadiosPasswordWithoutADocument) {
+    auto sim = startSim({"--model", "KW-217V", "--password", "123456", "--baud", "0"});
+    const struct {
+        std::vector<std::string> password;
+        int status;
+    } cases[] = {{{}, 3},
+                 {{"--password", "12345"}, 3},
+                 {{"--password", ""}, 3},
+                 {{"--password", "12a"}, 2},
+                 {{"--password", "1234567"}, 2},
+                 {{"--password", "123456"}, 0}};
+    const std::string hint =
+        "Password Error!\nThe radio has a password; give it with --password "
+        "or --into a document holding it.\n";
+    for (const auto& c : cases) {
+        std::vector<std::string> words{"read", "--port", sim.device(), file("out.dat")};
+        words.insert(words.end(), c.password.begin(), c.password.end());
+        const CliRun read = cli(words);
+        EXPECT_EQ(read.status, c.status) << read.err;
+        EXPECT_EQ(read.err.find(hint) != std::string::npos, c.status == 3) << read.err;
+        EXPECT_EQ(exists(file("out.dat")), c.status == 0);
+    }
+}
+
 TEST_F(CliTransfer, WriteToTheOtherModelIsRefused) {
     auto sim = startSim({"--model", "KW-217U"});
     const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
