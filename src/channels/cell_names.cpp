@@ -44,6 +44,11 @@ std::optional<int> rowNamed(std::string_view text) {
     return numberIn(trimmed(text), kFirstChannelRow, kFrRow - 1);
 }
 
+bool isRowTitleHeading(std::string_view text) {
+    const GridColumnLayout& titles = kGridColumns[kRowTitleColumn];
+    return sameName(text, titles.english) || sameName(text, titles.chinese);
+}
+
 std::optional<int> columnNamed(std::string_view text, bool allowNumbers) {
     for (int column = kRxColumn; column <= kBusyLockColumn; ++column) {
         const GridColumnLayout& titles = kGridColumns[static_cast<std::size_t>(column)];

@@ -23,6 +23,9 @@ inline constexpr std::array<std::string_view, kGridColumnCount - 1> kColumnKeys{
 // Rows 1-128 or kFrRow.
 [[nodiscard]] std::optional<int> rowNamed(std::string_view text);
 
+// The row-title column's heading, "CH" or "信道".
+[[nodiscard]] bool isRowTitleHeading(std::string_view text);
+
 // Columns kRxColumn-kBusyLockColumn. `allowNumbers` takes "1" to "9" too.
 [[nodiscard]] std::optional<int> columnNamed(std::string_view text, bool allowNumbers);
 

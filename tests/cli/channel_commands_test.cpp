@@ -193,10 +193,11 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
     };
     const Case cases[] = {
         {rasterRow2, 1,
-         ": row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
+         ": line 3, row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
          "step value(6.25K/5k).\n"},
-        {nameWithoutRx, 1, ": row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
-        {text.substr(0, text.size() - 10), 2, ": The file has 128 channel rows"},
+        {nameWithoutRx, 1,
+         ": line 3, row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
+        {text + ",,,,,,,,\r\n", 2, ": The file has 130 channel rows"},
         {"\"unclosed", 2, ": Line 1 is not valid CSV: a quoted field is not closed."},
     };
     for (const Case& c : cases) {
