@@ -11,6 +11,7 @@ std::span<const Command* const> allCommands();
 
 extern const Command kNewCommand;
 extern const Command kInfoCommand;
+extern const Command kModelCommand;
 extern const Command kProfileCommand;
 extern const Command kFeaturesCommand;
 extern const Command kChannelsCommand;
