@@ -47,7 +47,7 @@ int runImport(const Arguments& arguments, CommandContext& context) {
                         << columnTitle(imported.cell.column, Language::English) << "\": "
                         << (imported.error.empty()
                                 ? refusalReason(imported.edit, document.editors(), imported.cell,
-                                                imported.value)
+                                                imported.value, context.product.limitsMhz())
                                 : imported.error)
                         << '\n';
             return kRefused;

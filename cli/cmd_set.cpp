@@ -95,7 +95,7 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         if (!result.accepted()) {
             context.err << "Cell " << assignment.cellText << ": "
                         << refusalReason(result, document.editors(), assignment.cell,
-                                         assignment.value)
+                                         assignment.value, context.product.limitsMhz())
                         << '\n';
             return kRefused;
         }

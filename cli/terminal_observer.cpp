@@ -144,6 +144,9 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
         err_ << "The radio has a password; give it with --password or --into a document "
                 "holding it.\n";
     }
+    if (message.text == std::variant<MessageId, BuiltInText>(MessageId::CouldNotOpenPort)) {
+        err_ << "\"kwprog-cli ports\" lists the ports and which are free.\n";
+    }
     err_ << std::flush;
 }
 

@@ -28,6 +28,14 @@ std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
     return retries;
 }
 
+// A Write that stopped after some blocks left the radio half old, half new.
+void warnIfPartlyWritten(TransferDirection direction, const TerminalObserver& observer,
+                         std::ostream& err) {
+    if (direction == TransferDirection::Write && observer.progressed()) {
+        err << "The radio is partly written; write it again before use.\n";
+    }
+}
+
 }  // namespace
 
 int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
@@ -69,11 +77,10 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
             return kDone;
         case TransferOutcome::Cancelled:
             context.err << "Cancelled.\n";
-            if (direction == TransferDirection::Write && observer.progressed()) {
-                context.err << "The radio is partly written; write it again before use.\n";
-            }
+            warnIfPartlyWritten(direction, observer, context.err);
             return kCancelled;
         case TransferOutcome::Failed:
+            warnIfPartlyWritten(direction, observer, context.err);
             return interrupts.interrupted() || observer.cancelledByUser() ? kCancelled
                                                                           : kRadioFailure;
     }

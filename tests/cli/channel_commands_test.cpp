@@ -94,7 +94,10 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
          "Cell 2:1: Error data Value, please input according the step value(6.25K/5k).\n"},
         {{"1:1=50"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
         {{"1:1=999999999"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
-        {{"Fr:1=180"}, 1, "Cell Fr:1: Out of range, please input again.\n"},
+        {{"Fr:1=180"},
+         1,
+         "Cell Fr:1: Out of range, please input again.\nA frequency must lie in the document's "
+         "band 136–174 MHz.\n"},
         {{"3:5=ABCDEFGHI"},
          1,
          "Cell 3:5: A channel name is at most 8 bytes in the radio's code page: 8 letters or "

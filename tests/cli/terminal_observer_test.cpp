@@ -159,7 +159,8 @@ TEST(TerminalObserver, MessageEndsTheBarLineAndGivesItsDetail) {
     observer.showMessage({MessageId::CouldNotOpenPort, "You may not open /dev/ttyUSB0."});
     EXPECT_EQ(err.str().substr(err.str().find('\n')),
               "\nCould not Open the Port, Please check whether the Port are occupied or the "
-              "device are ok\nYou may not open /dev/ttyUSB0.\n");
+              "device are ok\nYou may not open /dev/ttyUSB0.\n\"kwprog-cli ports\" lists the "
+              "ports and which are free.\n");
 }
 
 }  // namespace

@@ -200,6 +200,15 @@ TEST_F(CliTransfer, ProgressForScriptsIsPlainLinesAndASummary) {
     }
 }
 
+TEST_F(CliTransfer, AWriteThatFailsHalfwaySaysTheRadioMustBeWrittenAgain) {
+    auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x800", "--baud", "0"});
+    const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
+    EXPECT_EQ(write.status, 3);
+    EXPECT_NE(write.err.find("\nThe radio is partly written; write it again before use.\n"),
+              std::string::npos)
+        << write.err;
+}
+
 TEST_F(CliTransfer, PortsListsTheSixteenNumberedPorts) {
     const CliRun ports = cli({"ports"});
     EXPECT_EQ(ports.status, 0);
