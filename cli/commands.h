@@ -22,5 +22,6 @@ extern const Command kImportCommand;
 extern const Command kPortsCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
+extern const Command kCompletionCommand;
 
 }  // namespace kw::cli
