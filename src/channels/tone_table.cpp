@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/typed_text.h"
 #include "channels/c_number.h"
 #include "channels/channel_words.h"
 
@@ -73,14 +74,6 @@ ToneBytes ctcssBytes(std::string_view text) {
     return {packedPair(t % 100), packedPair(t / 100)};
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string upper(std::string_view text) {
     std::string result(text);
     std::transform(result.begin(), result.end(), result.begin(),
@@ -136,15 +129,14 @@ ToneBytes toneBytes(std::string_view text) {
 }
 
 std::string toneListForm(std::string_view typed, Language language) {
-    const std::string_view text = trimmed(typed);
-    const std::string capitals = upper(text);
-    if (capitals.empty() || capitals == "NONE" || capitals == "OFF") {
+    const std::string_view text = withoutBlanks(typed);
+    if (text.empty() || sameTypedWord(text, "none") || sameTypedWord(text, "off")) {
         return std::string(kNoToneWord.in(language));
     }
     if (allDigits(text)) {
         return std::string(text) + ".0";
     }
-    return capitals.front() == 'D' ? capitals : std::string(text);
+    return text.front() == 'd' || text.front() == 'D' ? upper(text) : std::string(text);
 }
 
 }  // namespace kw
