@@ -24,13 +24,20 @@ std::string choices(const std::vector<std::string>& items) {
 }  // namespace
 
 std::string refusalReason(const CellEditResult& result, const ChannelEditors& editors,
-                          GridCell cell, std::string_view value) {
+                          GridCell cell, std::string_view value, BandLimits band) {
     if (result.notAnItem) {
+        const bool tone = cell.column == kDecodeToneColumn || cell.column == kEncodeToneColumn;
         return quoted(value) + " is not a value of " +
                quoted(columnTitle(cell.column, Language::English)) + "; choose " +
-               choices(editors.forColumn(cell.column).items()) + ".";
+               choices(editors.forColumn(cell.column).items()) +
+               (tone ? "; see \"kwprog-cli tones\"." : ".");
     }
-    return std::string(rejectionText(result.commit, Language::English));
+    std::string reason(rejectionText(result.commit, Language::English));
+    if (result.commit.message == MessageId::OutOfRange) {
+        reason += "\nA frequency must lie in the document's band " + std::to_string(band.lowerMhz) +
+                  "–" + std::to_string(band.upperMhz) + " MHz.";
+    }
+    return reason;
 }
 
 }  // namespace kw::cli

@@ -2,21 +2,13 @@
 
 #include <algorithm>
 
+#include "command_help.h"
 #include "commands.h"
 #include "exit_status.h"
 #include "platform/program_directory.h"
 
 namespace kw::cli {
 namespace {
-
-void printUsage(std::ostream& stream) {
-    stream << "Usage: kwprog-cli COMMAND ...\n";
-    for (const Command* command : allCommands()) {
-        stream << "  kwprog-cli " << command->name << ' ' << command->usage << '\n';
-    }
-    stream << "Exit status: 0 done, 1 refused input, 2 bad file or usage, 3 radio or port "
-              "failure, 4 cancelled.\n";
-}
 
 // Output that never arrived is a failure, whatever the command itself made of its work.
 int withOutputChecked(int status, std::ostream& out, std::ostream& err) {
@@ -27,18 +19,30 @@ int withOutputChecked(int status, std::ostream& out, std::ostream& err) {
     return status == kDone ? kBadInput : status;
 }
 
+const Command* commandNamed(std::string_view name) {
+    const auto commands = allCommands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command* c) { return c->name == name; });
+    return found == commands.end() ? nullptr : *found;
+}
+
+std::string unknownCommand(const std::string& name) {
+    return "Unknown command \"" + name + "\"; \"kwprog-cli help\" lists them.";
+}
+
+bool isHelpWord(std::string_view word) {
+    return word == "help" || word == "--help" || word == "-h";
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(std::span<const std::string> words) {
     ParsedCommandLine parsed;
-    const auto commands = allCommands();
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [&](const Command* c) { return c->name == words[0]; });
-    if (found == commands.end()) {
-        parsed.error = "Unknown command \"" + words[0] + "\"; \"kwprog-cli help\" lists them.";
+    parsed.command = commandNamed(words[0]);
+    if (!parsed.command) {
+        parsed.error = unknownCommand(words[0]);
         return parsed;
     }
-    parsed.command = *found;
     ParsedArguments taken = parseArguments(words.subspan(1), {parsed.command->options});
     if (taken) {
         parsed.arguments = std::move(taken.arguments);
@@ -68,8 +72,18 @@ int runCli(std::span<const std::string> words, std::ostream& out, std::ostream& 
         printUsage(err);
         return kBadInput;
     }
-    if (words[0] == "help" || words[0] == "--help" || words[0] == "-h") {
-        printUsage(out);
+    if (isHelpWord(words[0])) {
+        const Command* command = words.size() == 2 ? commandNamed(words[1]) : nullptr;
+        if (words.size() == 2 && !command) {
+            err << unknownCommand(words[1]) << '\n';
+            return kBadInput;
+        }
+        command ? printCommandHelp(*command, out) : printUsage(out);
+        return withOutputChecked(kDone, out, err);
+    }
+    if (const Command* command = commandNamed(words[0]);
+        command && std::find(words.begin() + 1, words.end(), "--help") != words.end()) {
+        printCommandHelp(*command, out);
         return withOutputChecked(kDone, out, err);
     }
     const ParsedCommandLine parsed = parseCommandLine(words);

@@ -6,12 +6,14 @@
 #include "exit_status.h"
 #include "features/optional_features.h"
 #include "features/password_text.h"
+#include "format_option.h"
+#include "json_text.h"
 #include "language_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 2> kOptions{{kLanguageOption, {"set", true, true}}};
+constexpr std::array<Option, 3> kOptions{{kLanguageOption, {"set", true, true}, kFormatOption}};
 
 constexpr std::string_view kChecked = "checked";
 constexpr std::string_view kUnchecked = "unchecked";
@@ -106,9 +108,33 @@ int applyAssignment(const std::string& assignment, Language language, OptionalFe
     return kRefused;
 }
 
+// LABEL<TAB>VALUE lines, or a JSON array that tells only whether a password is set.
+void printFeatures(const OptionalFeaturesState& state, Language language, OutputFormat format,
+                   std::ostream& out) {
+    const auto settings = featureSettings();
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        const std::string_view label = settings[i].label.in(language);
+        const std::string value = shownValue(settings[i], state.controls[i], state, language);
+        if (format != OutputFormat::Json) {
+            out << label << '\t' << value << '\n';
+        } else if (settings[i].control == FeatureControl::PasswordEdit) {
+            items.push_back(jsonObject({{"label", jsonString(label)},
+                                        {"value", jsonString(value.empty() ? "empty" : "set")}}));
+        } else {
+            items.push_back(
+                jsonObject({{"label", jsonString(label)}, {"value", jsonString(value)}}));
+        }
+    }
+    if (format == OutputFormat::Json) {
+        out << jsonArray(items) << '\n';
+    }
+}
+
 int runFeatures(const Arguments& arguments, CommandContext& context) {
     const auto language = languageOption(arguments, context);
-    if (!language) {
+    const auto format = language ? formatOption(arguments, kReportFormats, context) : std::nullopt;
+    if (!format) {
         return kBadInput;
     }
     const std::string& path = arguments.positionals()[0];
@@ -123,11 +149,7 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
     OptionalFeaturesState state = loadOptionalFeatures(document.image());
     const std::vector<std::string> assignments = arguments.values("set");
     if (assignments.empty()) {
-        const auto settings = featureSettings();
-        for (std::size_t i = 0; i < settings.size(); ++i) {
-            context.out << settings[i].label.in(*language) << '\t'
-                        << shownValue(settings[i], state.controls[i], state, *language) << '\n';
-        }
+        printFeatures(state, *language, *format, context.out);
         return kDone;
     }
     for (const std::string& assignment : assignments) {
@@ -145,7 +167,24 @@ int runFeatures(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
+constexpr std::array<OptionHelp, 3> kHelp{
+    {kLanguageHelp,
+     {"--set \"LABEL=VALUE\"", "change one feature (repeatable); \"Password=\" clears it"},
+     {"--format text|json", "LABEL<TAB>VALUE lines (the default), or a JSON array of objects"}}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli features radio.dat --lang zh",
+    "kwprog-cli features radio.dat --set \"Beep=Off\" --set \"Password=1234\""};
+
 const Command kFeaturesCommand{
-    "features", "FILE [--lang en|zh] [--set \"LABEL=VALUE\"]...", kOptions, 1, 1, runFeatures};
+    "features",
+    "FILE [--lang en|zh] [--format text|json] [--set \"LABEL=VALUE\"]...",
+    kOptions,
+    1,
+    1,
+    runFeatures,
+    {"Prints the optional features, LABEL<TAB>VALUE, or changes them with --set.",
+     kHelp,
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

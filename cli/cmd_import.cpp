@@ -1,3 +1,5 @@
+#include <array>
+
 #include "cell_refusal.h"
 #include "channels/channel_csv.h"
 #include "commands.h"
@@ -9,6 +11,7 @@
 namespace kw::cli {
 namespace {
 
+constexpr std::array<Option, 1> kOptions{{{"replace", false}}};
 constexpr std::size_t kLargestCsv = 1u << 20;  // far above 129 rows of nine cells
 
 int runImport(const Arguments& arguments, CommandContext& context) {
@@ -30,19 +33,21 @@ int runImport(const Arguments& arguments, CommandContext& context) {
     if (!openDocument(document, path, context)) {
         return kBadInput;
     }
-    const CsvImportResult imported =
-        importChannelsCsv(csv, document.grid(), document.editors(), context.product);
+    const CsvImportResult imported = importChannelsCsv(csv, document.grid(), document.editors(),
+                                                       context.product, arguments.has("replace"));
     switch (imported.status) {
         case CsvImportStatus::Malformed:
             context.err << "Cannot import \"" << csvPath << "\": " << imported.error << '\n';
             return kBadInput;
         case CsvImportStatus::Rejected:
-            context.err << "Cannot import \"" << csvPath << "\": row "
-                        << rowTitle(imported.cell.row) << ", column " << imported.cell.column
-                        << " \"" << columnTitle(imported.cell.column, Language::English) << "\": "
+            context.err << "Cannot import \"" << csvPath << "\": "
+                        << (imported.line ? "line " + std::to_string(imported.line) + ", " : "")
+                        << "row " << rowTitle(imported.cell.row) << ", column "
+                        << imported.cell.column << " \""
+                        << columnTitle(imported.cell.column, Language::English) << "\": "
                         << (imported.error.empty()
                                 ? refusalReason(imported.edit, document.editors(), imported.cell,
-                                                imported.value)
+                                                imported.value, context.product.limitsMhz())
                                 : imported.error)
                         << '\n';
             return kRefused;
@@ -57,6 +62,25 @@ int runImport(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kImportCommand{"import", "FILE IN.csv", {}, 2, 2, runImport};
+constexpr std::array<OptionHelp, 1> kHelp{
+    {{"--replace", "clear the channels of the rows the file does not hold"}}};
+constexpr std::string_view kDetails =
+    "The first line names the columns, in either language, any order and letter case; an\n"
+    "optional first column CH (1-128 or Fr) says which row each line is, else the lines are\n"
+    "rows 1, 2, ... Rows the file does not hold stay as they are. Empty cells of a new\n"
+    "channel keep its defaults. A leading byte-order mark is skipped.\n";
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli import radio.dat channels.csv",
+    "kwprog-cli import radio.dat five-channels.csv --replace"};
+
+const Command kImportCommand{
+    "import",
+    "FILE IN.csv [--replace]",
+    kOptions,
+    2,
+    2,
+    runImport,
+    {"Puts a CSV channel table into the document as typing it would; all or nothing.", kHelp,
+     kExamples, kDetails}};
 
 }  // namespace kw::cli

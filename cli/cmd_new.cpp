@@ -43,7 +43,18 @@ int runNew(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kNewCommand{"new", "FILE [--model KW-217V|KW-217U] [--force]", kOptions, 1, 1,
-                          runNew};
+constexpr std::array<OptionHelp, 2> kHelp{
+    {{"--model KW-217V|KW-217U", "the radio model (KW-217V)"}, kForceHelp}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli new radio.dat", "kwprog-cli new uhf.dat --model KW-217U --force"};
+
+const Command kNewCommand{
+    "new",
+    "FILE [--model KW-217V|KW-217U] [--force]",
+    kOptions,
+    1,
+    1,
+    runNew,
+    {"Makes a new document with a model's new-document defaults.", kHelp, kExamples, {}}};
 
 }  // namespace kw::cli

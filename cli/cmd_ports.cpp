@@ -45,6 +45,16 @@ int runPorts(const Arguments&, CommandContext& context) {
 
 }  // namespace
 
-const Command kPortsCommand{"ports", "", {}, 0, 0, runPorts};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli ports",
+                                                    "kwprog-cli ports | grep free"};
+
+const Command kPortsCommand{
+    "ports",
+    "",
+    {},
+    0,
+    0,
+    runPorts,
+    {"Lists COM1-COM16, their device files and whether each is free.", {}, kExamples, {}}};
 
 }  // namespace kw::cli

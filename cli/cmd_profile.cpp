@@ -94,6 +94,19 @@ int runProfile(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kProfileCommand{"profile", kUsage, kOptions, 4, 5, runProfile};
+constexpr std::array<OptionHelp, 1> kHelp{
+    {{"--backup", "copy the old file to the next numbered backup before a set"}}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli profile Program.ini get English Company",
+    "kwprog-cli profile Program.ini set English Company \"Acme\" --backup"};
+
+const Command kProfileCommand{
+    "profile",
+    kUsage,
+    kOptions,
+    4,
+    5,
+    runProfile,
+    {"Reads or changes a key of Program.ini as the program does.", kHelp, kExamples, {}}};
 
 }  // namespace kw::cli

@@ -5,17 +5,19 @@
 #include "document_lock.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "features/password_text.h"
 #include "output_target.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 4> kOptions{{kPortOption, {"into"}, kRetryOption, kForceOption}};
+constexpr std::array<Option, 6> kOptions{
+    {kPortOption, {"into"}, {"password"}, kRetryOption, kForceOption, kQuietOption}};
 
-// The radio goes into the --into document (whose password the radio must have) or a new
-// one; only a complete Read is saved, so a failure leaves no output file. The output is
-// checked before the radio is asked for anything.
+// The radio goes into the --into document or a new one, whose password (or --password)
+// the radio must have; only a complete Read is saved, so a failure leaves no output file. The
+// output is checked before the radio is asked for anything.
 int runRead(const Arguments& arguments, CommandContext& context) {
     const std::string& output = arguments.positionals()[0];
     if (cannotSaveTo(output, context)) {
@@ -37,6 +39,14 @@ int runRead(const Arguments& arguments, CommandContext& context) {
     } else {
         document.newDocument({});
     }
+    if (arguments.has("password")) {
+        const std::string password = arguments.value("password");
+        if (!isValidPassword(password)) {
+            context.err << "--password takes up to 6 digits, not \"" << password << "\".\n";
+            return kBadInput;
+        }
+        writePassword(document.image(), password);
+    }
     const int status = runTransfer(TransferDirection::Read, document, arguments, context);
     if (status != kDone) {
         return status;
@@ -46,7 +56,28 @@ int runRead(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
+constexpr std::array<OptionHelp, 6> kHelp{
+    {kPortHelp,
+     {"--into DOC.dat", "start from this document, which holds the radio's password"},
+     {"--password DIGITS", "the radio's password (0-6 digits), without a document holding it"},
+     kRetryHelp,
+     kForceHelp,
+     kQuietHelp}};
+constexpr std::array<std::string_view, 3> kExamples{
+    "kwprog-cli read --port COM1 radio.dat",
+    "kwprog-cli read --port /dev/ttyUSB0 radio.dat --into old.dat --retry 3 --force",
+    "kwprog-cli read --port COM2 locked.dat --password 123456"};
+
 const Command kReadCommand{
-    "read", "--port PORT OUT.dat [--into DOC.dat] [--retry N] [--force]", kOptions, 1, 1, runRead};
+    "read",
+    "--port PORT OUT.dat [--into DOC.dat] [--password DIGITS] [--retry N] [--force] [--quiet]",
+    kOptions,
+    1,
+    1,
+    runRead,
+    {"Reads a radio's memory into a new document, or into a copy of --into's.",
+     kHelp,
+     kExamples,
+     {}}};
 
 }  // namespace kw::cli

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "cell_refusal.h"
+#include "channels/cell_names.h"
 #include "commands.h"
 #include "document_lock.h"
 #include "document_report.h"
@@ -14,26 +14,14 @@ namespace {
 
 constexpr std::array<Option, 1> kOptions{{kLanguageOption}};
 
-std::optional<int> numberIn(std::string_view text, int lowest, int highest) {
-    int number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        number < lowest || number > highest) {
-        return std::nullopt;
-    }
-    return number;
-}
-
-// ROW:COL with ROW 1-128 or Fr and COL 1-9.
+// ROW:COL with ROW 1-128 or Fr and COL 1-9 or a column's name.
 std::optional<GridCell> cellOf(std::string_view text) {
     const auto colon = text.find(':');
     if (colon == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view rowText = text.substr(0, colon);
-    const auto row = rowText == "Fr" ? std::optional(kFrRow)
-                                     : numberIn(rowText, kFirstChannelRow, kChannelCount);
-    const auto column = numberIn(text.substr(colon + 1), kRxColumn, kBusyLockColumn);
+    const auto row = rowNamed(text.substr(0, colon));
+    const auto column = columnNamed(text.substr(colon + 1), true);
     if (!row || !column) {
         return std::nullopt;
     }
@@ -79,7 +67,7 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         if (!cell) {
             context.err << "\"" << words[i]
                         << "\" is not CELL=VALUE with CELL as ROW:COL, ROW 1-128 or Fr, COL "
-                           "1-9.\n";
+                           "1-9 or a column's name.\n";
             return kBadInput;
         }
         assignments.push_back({*cell, words[i].substr(0, equals), words[i].substr(equals + 1)});
@@ -107,7 +95,7 @@ int runSet(const Arguments& arguments, CommandContext& context) {
         if (!result.accepted()) {
             context.err << "Cell " << assignment.cellText << ": "
                         << refusalReason(result, document.editors(), assignment.cell,
-                                         assignment.value)
+                                         assignment.value, context.product.limitsMhz())
                         << '\n';
             return kRefused;
         }
@@ -120,7 +108,24 @@ int runSet(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kSetCommand{"set", "FILE CELL=VALUE... [--lang en|zh]", kOptions, 2, SIZE_MAX,
-                          runSet};
+constexpr std::array<OptionHelp, 1> kHelp{{kLanguageHelp}};
+constexpr std::array<std::string_view, 3> kExamples{
+    "kwprog-cli set radio.dat 12:rx=145.5 12:name=CALL fr:tx=146",
+    "kwprog-cli set radio.dat 3:1=145.5 3:4=88.5 \"3:Busy Lock=Carrier\"",
+    "kwprog-cli set radio.dat 7:rx=145 7:dec=d023n 7:enc=100 --lang zh"};
+constexpr std::string_view kDetails =
+    "CELL is ROW:COL. ROW is 1-128 or Fr; COL is 1-9, a column heading in either language, or\n"
+    "one of rx, tx, dec, enc, name, power, wn, scan, busy (any letter case).\n"
+    "A tone is a text of \"kwprog-cli tones\", 100 for 100.0, d023n for D023N, or none, off or\n"
+    "nothing for no tone. In a name, \\xHH stands for the byte HH and \\\\ for a backslash.\n";
+
+const Command kSetCommand{"set",
+                          "FILE CELL=VALUE... [--lang en|zh]",
+                          kOptions,
+                          2,
+                          SIZE_MAX,
+                          runSet,
+                          {"Changes channel cells as typing them would, then saves the document.",
+                           kHelp, kExamples, kDetails}};
 
 }  // namespace kw::cli

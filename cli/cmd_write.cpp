@@ -8,7 +8,7 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 2> kOptions{{kPortOption, kRetryOption}};
+constexpr std::array<Option, 3> kOptions{{kPortOption, kRetryOption, kQuietOption}};
 
 int runWrite(const Arguments& arguments, CommandContext& context) {
     DocumentSession document(context.product, Language::English);
@@ -20,6 +20,17 @@ int runWrite(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-const Command kWriteCommand{"write", "--port PORT FILE.dat [--retry N]", kOptions, 1, 1, runWrite};
+constexpr std::array<OptionHelp, 3> kHelp{{kPortHelp, kRetryHelp, kQuietHelp}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli write --port COM1 radio.dat",
+    "kwprog-cli write --port /dev/serial/by-id/usb-cable radio.dat --retry 3"};
+
+const Command kWriteCommand{"write",
+                            "--port PORT FILE.dat [--retry N] [--quiet]",
+                            kOptions,
+                            1,
+                            1,
+                            runWrite,
+                            {"Writes the document into the radio.", kHelp, kExamples, {}}};
 
 }  // namespace kw::cli

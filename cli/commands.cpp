@@ -6,9 +6,9 @@ namespace kw::cli {
 
 std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
-        &kNewCommand,      &kInfoCommand, &kProfileCommand, &kFeaturesCommand,
-        &kChannelsCommand, &kSetCommand,  &kExportCommand,  &kImportCommand,
-        &kPortsCommand,    &kReadCommand, &kWriteCommand,
+        &kNewCommand,      &kInfoCommand, &kModelCommand, &kProfileCommand,    &kFeaturesCommand,
+        &kChannelsCommand, &kSetCommand,  &kTonesCommand, &kExportCommand,     &kImportCommand,
+        &kPortsCommand,    &kReadCommand, &kWriteCommand, &kCompletionCommand,
     };
     return kCommands;
 }

@@ -10,6 +10,8 @@
 namespace kw::cli {
 
 inline constexpr Option kLanguageOption{"lang"};
+inline constexpr OptionHelp kLanguageHelp{"--lang en|zh",
+                                          "the language of the words read and shown (English)"};
 
 // Reports an unknown language on the error stream.
 [[nodiscard]] std::optional<Language> languageOption(const Arguments& arguments,

@@ -9,6 +9,7 @@
 namespace kw::cli {
 
 inline constexpr Option kForceOption{"force", false};
+inline constexpr OptionHelp kForceHelp{"--force", "replace an existing output file"};
 
 // The output is one of the command's inputs (by any path or link): reported, exit kBadInput.
 [[nodiscard]] bool isAnInput(const std::string& output, const std::string& input,

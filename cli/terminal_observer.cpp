@@ -31,11 +31,16 @@ std::optional<RetryAnswer> retryChoiceOf(std::string_view answer) {
 }  // namespace
 
 TerminalObserver::TerminalObserver(std::ostream& err, InterruptWatch& interrupts, int retries,
-                                   int inputFd)
-    : err_(err), interrupts_(interrupts), retriesLeft_(retries), inputFd_(inputFd) {}
+                                   int inputFd, ProgressStyle style, TransferDirection direction)
+    : err_(err),
+      interrupts_(interrupts),
+      retriesLeft_(retries),
+      inputFd_(inputFd),
+      style_(style),
+      direction_(direction) {}
 
 void TerminalObserver::setStatus(BuiltInText text) {
-    if (shownStatus_ == text) {
+    if (shownStatus_ == text || style_ == ProgressStyle::Quiet) {
         return;
     }
     endBarLine();
@@ -46,6 +51,15 @@ void TerminalObserver::setStatus(BuiltInText text) {
 void TerminalObserver::setProgress(int position) {
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started_);
+    progressed_ = progressed_ || position > 0;
+    if (style_ == ProgressStyle::Bar) {
+        drawBar(position, elapsed);
+    } else if (style_ == ProgressStyle::Lines) {
+        writeTenth(position, elapsed);
+    }
+}
+
+void TerminalObserver::drawBar(int position, std::chrono::milliseconds elapsed) {
     const int filled = position * kBarWidth / kProgressRange;
     char line[160];
     std::snprintf(line, sizeof line, "\r[%s%s] %3d%% %3d/%d %4lld.%01llds",
@@ -56,7 +70,23 @@ void TerminalObserver::setProgress(int position) {
                   static_cast<long long>(elapsed.count() % 1000 / 100));
     err_ << line << std::flush;
     barShown_ = true;
-    progressed_ = progressed_ || position > 0;
+    shownStatus_.reset();
+}
+
+// The share is rounded to whole percent first, so 19/191 (9.95%) is the line of 10%.
+void TerminalObserver::writeTenth(int position, std::chrono::milliseconds elapsed) {
+    const int percent = (position * 100 + kProgressRange / 2) / kProgressRange;
+    const int tenths = percent / 10;
+    if (tenths <= tenthsShown_) {
+        return;
+    }
+    tenthsShown_ = tenths;
+    char line[96];
+    std::snprintf(line, sizeof line, "%s %d%% %d/%d %lld.%01lld s\n",
+                  direction_ == TransferDirection::Read ? "Read" : "Write", tenths * 10, position,
+                  kProgressRange, static_cast<long long>(elapsed.count() / 1000),
+                  static_cast<long long>(elapsed.count() % 1000 / 100));
+    err_ << line << std::flush;
     shownStatus_.reset();
 }
 
@@ -108,6 +138,14 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
     err_ << messageText(message, kLanguage) << '\n';
     if (!message.detail.empty()) {
         err_ << message.detail << '\n';
+    }
+    if (direction_ == TransferDirection::Read &&
+        message.text == std::variant<MessageId, BuiltInText>(BuiltInText::PasswordError)) {
+        err_ << "The radio has a password; give it with --password or --into a document "
+                "holding it.\n";
+    }
+    if (message.text == std::variant<MessageId, BuiltInText>(MessageId::CouldNotOpenPort)) {
+        err_ << "\"kwprog-cli ports\" lists the ports and which are free.\n";
     }
     err_ << std::flush;
 }

@@ -8,6 +8,7 @@
 #include "interrupt_watch.h"
 #include "link/posix_serial_port.h"
 #include "link/transfer_commands.h"
+#include "session/transfer_summary.h"
 #include "terminal_observer.h"
 
 namespace kw::cli {
@@ -25,6 +26,14 @@ std::optional<int> retriesOf(const Arguments& arguments, std::ostream& err) {
         return std::nullopt;
     }
     return retries;
+}
+
+// A Write that stopped after some blocks left the radio half old, half new.
+void warnIfPartlyWritten(TransferDirection direction, const TerminalObserver& observer,
+                         std::ostream& err) {
+    if (direction == TransferDirection::Write && observer.progressed()) {
+        err << "The radio is partly written; write it again before use.\n";
+    }
 }
 
 }  // namespace
@@ -46,8 +55,12 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     if (!offered || !commands.start()) {
         return kBadInput;
     }
+    const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
+                                : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
+                                                                 : ProgressStyle::Lines;
+    const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;
-    TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO);
+    TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO, style, direction);
     PosixSerialPort port;
     ThreadSleeper sleeper;
     ProgrammingSession session(port, observer, sleeper);
@@ -56,14 +69,18 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     observer.finish();
     switch (result.outcome) {
         case TransferOutcome::Done:
+            if (style != ProgressStyle::Quiet) {
+                context.err << transferSummary(direction, document.image(),
+                                               std::chrono::steady_clock::now() - started)
+                            << '\n';
+            }
             return kDone;
         case TransferOutcome::Cancelled:
             context.err << "Cancelled.\n";
-            if (direction == TransferDirection::Write && observer.progressed()) {
-                context.err << "The radio is partly written; write it again before use.\n";
-            }
+            warnIfPartlyWritten(direction, observer, context.err);
             return kCancelled;
         case TransferOutcome::Failed:
+            warnIfPartlyWritten(direction, observer, context.err);
             return interrupts.interrupted() || observer.cancelledByUser() ? kCancelled
                                                                           : kRadioFailure;
     }

@@ -12,6 +12,12 @@ namespace kw::cli {
 
 inline constexpr Option kPortOption{"port"};
 inline constexpr Option kRetryOption{"retry"};
+inline constexpr Option kQuietOption{"quiet", false};
+inline constexpr OptionHelp kQuietHelp{"--quiet", "print only errors and warnings"};
+inline constexpr OptionHelp kPortHelp{"--port PORT",
+                                      "the radio's port: COM1-COM16 or a device path"};
+inline constexpr OptionHelp kRetryHelp{"--retry N",
+                                       "retry a failed frame up to N times (0-1000, default 0)"};
 
 // Runs the Process window's Start on `document`: grid commit, the whole session and,
 // after a Read, the refill. Returns the exit status; reports on the error stream.

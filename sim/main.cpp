@@ -45,6 +45,24 @@ constexpr std::string_view kUsage =
     "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
     "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault SPEC] [--link PATH] "
     "[--sessions N]\n";
+constexpr std::string_view kHelp =
+    "A simulated KW-217V or KW-217U on a pseudo-terminal; prints its device path first.\n"
+    "\n"
+    "Options:\n"
+    "  --model KW-217V|KW-217U  the radio's model and band (always set)\n"
+    "  --image FILE.dat         start from this document's memory (else a factory radio)\n"
+    "  --password DIGITS        the radio's password, up to 6 digits\n"
+    "  --save FILE.dat          save the memory as a document after each session and at the end\n"
+    "  --baud N                 each byte takes 10/N s (0, the default: no delay)\n"
+    "  --turnaround MS          wait MS before each answer\n"
+    "  --fault SPEC             one fault, such as silent, nak-at=ADDR or slow=MS (see the "
+    "README)\n"
+    "  --link PATH              make PATH a symbolic link to the device\n"
+    "  --sessions N             end after N transfers\n"
+    "\n"
+    "Examples:\n"
+    "  kwradio-sim --model KW-217V --link /tmp/radio &\n"
+    "  kwradio-sim --model KW-217U --image radio.dat --password 1234 --save out.dat --baud 9600\n";
 
 bool parseCount(const kw::Arguments& arguments, std::string_view option, int limit, int& value) {
     if (!arguments.has(option)) {
@@ -183,7 +201,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::string_view(argv[1]) == "--help") {
-        std::cout << kUsage;
+        std::cout << kUsage << kHelp;
         return kDone;
     }
     return run(std::vector<std::string>(argv + 1, argv + argc));

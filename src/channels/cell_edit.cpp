@@ -1,5 +1,7 @@
 #include "channels/cell_edit.h"
 
+#include "channels/tone_table.h"
+
 namespace kw {
 
 CellEditResult editCell(ChannelGrid& grid, ChannelEditors& editors, GridCell cell,
@@ -7,9 +9,11 @@ CellEditResult editCell(ChannelGrid& grid, ChannelEditors& editors, GridCell cel
     grid.setCurrent(cell);
     editors.showEditor(grid);
     InPlaceEditor& editor = editors.current(grid);
+    const bool tone = cell.column == kDecodeToneColumn || cell.column == kEncodeToneColumn;
+    const std::string text = tone ? toneListForm(value, grid.language()) : std::string(value);
     if (editor.kind() == EditorKind::EditBox) {
-        editor.type(std::string(value));
-    } else if (const auto index = editor.itemIndex(value)) {
+        editor.type(text);
+    } else if (const auto index = editor.itemIndex(text)) {
         editor.pick(*index);
     } else {
         editor.hide();

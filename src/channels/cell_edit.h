@@ -19,7 +19,8 @@ struct [[nodiscard]] CellEditResult {
     bool accepted() const { return !notAnItem && !commit.rejected(); }
 };
 
-// `cell` must be a channel cell. A drop-down value must be one of its list's texts.
+// `cell` must be a channel cell. A drop-down value must be one of its list's texts; a
+// tone may be typed loosely (toneListForm).
 CellEditResult editCell(ChannelGrid& grid, ChannelEditors& editors, GridCell cell,
                         std::string_view value, const ProductState& product);
 

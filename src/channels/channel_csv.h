@@ -1,6 +1,9 @@
 #pragma once
-// The channel table as CSV: a header of the nine English column titles, then one record
-// per channel row in grid order (channels 1-128, then "Fr"), nine cells each, UTF-8.
+// The channel table as CSV, UTF-8: a header of the nine column titles in the grid's
+// language, then one record per channel row in grid order (channels 1-128, then "Fr").
+// An import also takes the files people make of it: headings in either language, in any
+// order, blanks and letter case aside, after an optional "CH" column of row titles; words
+// of either language; and fewer lines, which are rows 1, 2, ... unless CH says which.
 
 #include <string>
 #include <string_view>
@@ -24,6 +27,7 @@ enum class CsvImportStatus {
 struct [[nodiscard]] CsvImportResult {
     CsvImportStatus status = CsvImportStatus::Imported;
     std::string error;
+    int line = 0;  // of the refused cell's line in the file; 0 for a row --replace clears
     GridCell cell;
     std::string value;
     CellEditResult edit;
@@ -33,10 +37,13 @@ struct [[nodiscard]] CsvImportResult {
 };
 
 // Every cell whose text differs from the grid's goes in as a user would put it in
-// (editCell), row by row, left to right; a cell that already holds the text is left
-// alone. A value for a row left without an Rx frequency is refused, as it could not be
-// stored. The grid changes only when every cell is accepted.
+// (editCell), line by line, Rx first; a cell that already holds the text is left alone,
+// and so is an empty cell other than Rx: a new channel keeps its defaults, an existing
+// one its values (but an empty name clears the name). A value for a row
+// left without an Rx frequency is refused, as it could not be stored. Rows the file does
+// not name stay as they are, or lose their channel with `replace`. The grid changes only
+// when every cell is accepted.
 CsvImportResult importChannelsCsv(std::string_view text, ChannelGrid& grid, ChannelEditors& editors,
-                                  const ProductState& product);
+                                  const ProductState& product, bool replace = false);
 
 }  // namespace kw

@@ -1,9 +1,12 @@
 #include "channels/tone_table.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
+#include "base/typed_text.h"
 #include "channels/c_number.h"
 #include "channels/channel_words.h"
 
@@ -71,6 +74,18 @@ ToneBytes ctcssBytes(std::string_view text) {
     return {packedPair(t % 100), packedPair(t / 100)};
 }
 
+std::string upper(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
 }  // namespace
 
 std::vector<std::string> buildToneList(Language language) {
@@ -111,6 +126,17 @@ ToneBytes toneBytes(std::string_view text) {
         return dcsBytes(text.substr(1));
     }
     return ctcssBytes(text);
+}
+
+std::string toneListForm(std::string_view typed, Language language) {
+    const std::string_view text = withoutBlanks(typed);
+    if (text.empty() || sameTypedWord(text, "none") || sameTypedWord(text, "off")) {
+        return std::string(kNoToneWord.in(language));
+    }
+    if (allDigits(text)) {
+        return std::string(text) + ".0";
+    }
+    return text.front() == 'd' || text.front() == 'D' ? upper(text) : std::string(text);
 }
 
 }  // namespace kw

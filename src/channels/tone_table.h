@@ -34,4 +34,9 @@ struct ToneBytes {
 // byte that would read back as another tone or another kind.
 [[nodiscard]] ToneBytes toneBytes(std::string_view text);
 
+// A tone as people type it, in the form the list shows in `language`: "100" is "100.0",
+// "d023n" is "D023N", and "none", "off" or nothing (blanks aside) is the no-tone word.
+// Any other text comes back as given, blanks trimmed.
+[[nodiscard]] std::string toneListForm(std::string_view typed, Language language);
+
 }  // namespace kw

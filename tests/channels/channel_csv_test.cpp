@@ -130,7 +130,7 @@ TEST(ChannelCsv, ARefusedCellRefusesTheWholeFile) {
          {3, kPowerColumn},
          true,
          std::nullopt},
-        {tableWith(3, "145.00000,145.00000,无,None,,High,Wide,Yes,Off"),
+        {tableWith(3, "145.00000,145.00000,Nothing,None,,High,Wide,Yes,Off"),
          {3, kDecodeToneColumn},
          true,
          std::nullopt},
@@ -155,9 +155,9 @@ TEST(ChannelCsv, ARefusedCellRefusesTheWholeFile) {
 }
 
 TEST(ChannelCsv, RefusesFilesOfAnotherShape) {
-    std::string shortFile = kHeader;
-    for (int r = 0; r < 128; ++r) {
-        shortFile += ",,,,,,,,\r\n";
+    std::string longFile = kHeader;
+    for (int r = 0; r < 130; ++r) {
+        longFile += ",,,,,,,,\r\n";
     }
     struct Case {
         std::string csv;
@@ -167,8 +167,9 @@ TEST(ChannelCsv, RefusesFilesOfAnotherShape) {
         {"",
          "The first line must be the column titles \"Rx Frequency\", \"Tx Frequency\", "
          "\"QT/DQT Dec\", \"QT/DQT Enc\", \"Chnnel Name\", \"Power\", \" W/N \", "
-         "\"Scan Add\", \"Busy Lock\"."},
-        {shortFile, "The file has 128 channel rows; it needs 129 (channels 1-128, then Fr)."},
+         "\"Scan Add\", \"Busy Lock\" (in any order, in either language, after an optional "
+         "\"CH\")."},
+        {longFile, "The file has 130 channel rows; there are only 129 (channels 1-128, then Fr)."},
         {tableWith(7, ",,,,,,,"), "Line 8 has 8 cells; every channel row needs 9."},
         {tableWith(7, "\"open"), "Line 8 is not valid CSV: a quoted field is not closed."},
     };

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "run_cli.h"
+#include "cli_document.h"
 #include "support/bytes.h"
 #include "support/temp_dir.h"
 
@@ -20,20 +18,8 @@ std::string recordHex(const std::string& file, int record) {
                   kRecordSize));
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
-struct Document {
-    Document() : file(dir.file("radio.dat")) { EXPECT_EQ(runCli({"new", file}).status, 0); }
-    test::TempDir dir;
-    std::string file;
-};
+using test::Document;
+using test::lines;
 
 TEST(ChannelsCommand, ListsTheTitleRowChannels1To128AndFr) {
     Document doc;
@@ -108,7 +94,10 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
          "Cell 2:1: Error data Value, please input according the step value(6.25K/5k).\n"},
         {{"1:1=50"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
         {{"1:1=999999999"}, 1, "Cell 1:1: Error Data Format, please input again.\n"},
-        {{"Fr:1=180"}, 1, "Cell Fr:1: Out of range, please input again.\n"},
+        {{"Fr:1=180"},
+         1,
+         "Cell Fr:1: Out of range, please input again.\nA frequency must lie in the document's "
+         "band 136–174 MHz.\n"},
         {{"3:5=ABCDEFGHI"},
          1,
          "Cell 3:5: A channel name is at most 8 bytes in the radio's code page: 8 letters or "
@@ -119,7 +108,7 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
         {{"3:3=77.7"},
          1,
          "Cell 3:3: \"77.7\" is not a value of \"QT/DQT Dec\"; choose one of the 261 texts of "
-         "its list, \"None\", \"67.0\" ... \"D754I\".\n"},
+         "its list, \"None\", \"67.0\" ... \"D754I\"; see \"kwprog-cli tones\".\n"},
         {{"3:6=高"},
          1,
          "Cell 3:6: \"高\" is not a value of \"Power\"; choose \"Low\" or \"High\".\n"},
@@ -136,7 +125,9 @@ TEST(SetCommand, TheFirstRefusalLeavesTheFileUntouched) {
         {{"129:1=145"}, 2, nullptr},
         {{"0:1=145"}, 2, nullptr},
         {{"1:10=145"}, 2, nullptr},
-        {{"fr:1=145"}, 2, nullptr},
+        {{"frr:1=145"}, 2, nullptr},
+        {{"1:rxx=145"}, 2, nullptr},
+        {{"1:0=145"}, 2, nullptr},
         {{"1-1=145"}, 2, nullptr},
     };
     for (const Case& c : cases) {
@@ -205,10 +196,11 @@ TEST(ExportImport, RefusalsNameTheCellAndLeaveTheDocumentUntouched) {
     };
     const Case cases[] = {
         {rasterRow2, 1,
-         ": row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
+         ": line 3, row 2, column 1 \"Rx Frequency\": Error data Value, please input according the "
          "step value(6.25K/5k).\n"},
-        {nameWithoutRx, 1, ": row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
-        {text.substr(0, text.size() - 10), 2, ": The file has 128 channel rows"},
+        {nameWithoutRx, 1,
+         ": line 3, row 2, column 5 \"Chnnel Name\": row 2 has no Rx frequency.\n"},
+        {text + ",,,,,,,,\r\n", 2, ": The file has 130 channel rows"},
         {"\"unclosed", 2, ": Line 1 is not valid CSV: a quoted field is not closed."},
     };
     for (const Case& c : cases) {

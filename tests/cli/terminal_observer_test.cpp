@@ -123,6 +123,34 @@ TEST(TerminalObserver, ProgressBarShowsStepPercentAndTime) {
     EXPECT_FALSE(observer.cancelRequested());
 }
 
+TEST(TerminalObserver, ScriptsGetALineAtEachTenthAndQuietGetsNone) {
+    const struct {
+        ProgressStyle style;
+        TransferDirection direction;
+        const char* shown;
+    } cases[] = {
+        {ProgressStyle::Lines, TransferDirection::Read,
+         "Waiting the response from radio....\nRead 10% 19/191 0.0 s\nRead 20% 40/191 0.0 s\n"
+         "Read 100% 191/191 0.0 s\n"},
+        {ProgressStyle::Lines, TransferDirection::Write,
+         "Waiting the response from radio....\nWrite 10% 19/191 0.0 s\nWrite 20% 40/191 0.0 s\n"
+         "Write 100% 191/191 0.0 s\n"},
+        {ProgressStyle::Quiet, TransferDirection::Read, ""},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream err;
+        InterruptWatch interrupts;
+        TerminalObserver observer(err, interrupts, 0, -1, c.style, c.direction);
+        observer.setStatus(BuiltInText::WaitingForRadio);
+        for (const int position : {0, 18, 19, 20, 40, 191}) {
+            observer.setProgress(position);
+        }
+        observer.finish();
+        EXPECT_EQ(err.str(), c.shown);
+        EXPECT_TRUE(observer.progressed());
+    }
+}
+
 TEST(TerminalObserver, MessageEndsTheBarLineAndGivesItsDetail) {
     std::ostringstream err;
     InterruptWatch interrupts;
@@ -131,7 +159,8 @@ TEST(TerminalObserver, MessageEndsTheBarLineAndGivesItsDetail) {
     observer.showMessage({MessageId::CouldNotOpenPort, "You may not open /dev/ttyUSB0."});
     EXPECT_EQ(err.str().substr(err.str().find('\n')),
               "\nCould not Open the Port, Please check whether the Port are occupied or the "
-              "device are ok\nYou may not open /dev/ttyUSB0.\n");
+              "device are ok\nYou may not open /dev/ttyUSB0.\n\"kwprog-cli ports\" lists the "
+              "ports and which are free.\n");
 }
 
 }  // namespace

@@ -96,6 +96,30 @@ TEST_F(CliTransfer, ReadIntoADocumentNeedsTheRadiosPassword) {
     EXPECT_TRUE(exists(file("out.dat")));
 }
 
+TEST_F(CliTransfer, ReadTakesTheRadiosPasswordWithoutADocument) {
+    auto sim = startSim({"--model", "KW-217V", "--password", "123456", "--baud", "0"});
+    const struct {
+        std::vector<std::string> password;
+        int status;
+    } cases[] = {{{}, 3},
+                 {{"--password", "12345"}, 3},
+                 {{"--password", ""}, 3},
+                 {{"--password", "12a"}, 2},
+                 {{"--password", "1234567"}, 2},
+                 {{"--password", "123456"}, 0}};
+    const std::string hint =
+        "Password Error!\nThe radio has a password; give it with --password "
+        "or --into a document holding it.\n";
+    for (const auto& c : cases) {
+        std::vector<std::string> words{"read", "--port", sim.device(), file("out.dat")};
+        words.insert(words.end(), c.password.begin(), c.password.end());
+        const CliRun read = cli(words);
+        EXPECT_EQ(read.status, c.status) << read.err;
+        EXPECT_EQ(read.err.find(hint) != std::string::npos, c.status == 3) << read.err;
+        EXPECT_EQ(exists(file("out.dat")), c.status == 0);
+    }
+}
+
 TEST_F(CliTransfer, WriteToTheOtherModelIsRefused) {
     auto sim = startSim({"--model", "KW-217U"});
     const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
@@ -140,6 +164,51 @@ TEST_F(CliTransfer, BadUsageIsRefusedBeforeThePortIsTouched) {
               2);
 }
 
+// Without a terminal the progress is a plain line at each tenth, never a redraw; the
+// last line sums the transfer up, and --quiet leaves only errors and warnings.
+TEST_F(CliTransfer, ProgressForScriptsIsPlainLinesAndASummary) {
+    auto sim = startSim({"--model", "KW-217V", "--baud", "0"});
+    ASSERT_EQ(cli({"set", newDocument("v.dat", "KW-217V"), "1:rx=145", "fr:rx=146"}).status, 0);
+    const struct {
+        std::vector<std::string> words;
+        const char* first;  // nullptr: nothing printed
+        const char* last;
+    } cases[] = {
+        {{"write", "--port", sim.device(), file("v.dat")},
+         "Write 10% 19/191 ",
+         "Write complete in "},
+        {{"read", "--port", sim.device(), file("r.dat")},
+         "Read 10% 19/191 ",
+         "Read complete: 2 channels in "},
+        {{"write", "--port", sim.device(), file("v.dat"), "--quiet"}, nullptr, nullptr},
+        {{"read", "--port", sim.device(), file("r.dat"), "--force", "--quiet"}, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        CliProcess run(c.words);
+        ASSERT_EQ(run.wait(), 0) << run.stderrText;
+        const std::string& err = run.stderrText;
+        EXPECT_EQ(err.find('\r'), std::string::npos) << err;
+        if (!c.first) {
+            EXPECT_EQ(err, "");
+            continue;
+        }
+        EXPECT_NE(err.find(std::string("\n") + c.first), std::string::npos) << err;
+        EXPECT_NE(err.find(" 90% 171/191 "), std::string::npos) << err;
+        const std::size_t lastLine = err.rfind('\n', err.size() - 2) + 1;
+        EXPECT_EQ(err.substr(lastLine).rfind(c.last, 0), 0u) << err;
+        EXPECT_EQ(err.substr(err.size() - 3), " s\n") << err;
+    }
+}
+
+TEST_F(CliTransfer, AWriteThatFailsHalfwaySaysTheRadioMustBeWrittenAgain) {
+    auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x800", "--baud", "0"});
+    const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
+    EXPECT_EQ(write.status, 3);
+    EXPECT_NE(write.err.find("\nThe radio is partly written; write it again before use.\n"),
+              std::string::npos)
+        << write.err;
+}
+
 TEST_F(CliTransfer, PortsListsTheSixteenNumberedPorts) {
     const CliRun ports = cli({"ports"});
     EXPECT_EQ(ports.status, 0);
@@ -173,7 +242,7 @@ TEST_F(CliTransfer, CtrlCDuringTheDataPhaseCancelsAndLeavesTheDocumentAlone) {
     const std::string document = newDocument("v.dat", "KW-217V");
     const std::string before = test::readFile(document);
     CliProcess read({"read", "--port", sim.device(), document, "--into", document});
-    ASSERT_TRUE(read.waitForError(" 10/191"));
+    ASSERT_TRUE(read.waitForError(" 19/191"));
     read.interrupt();
     EXPECT_EQ(read.wait(), 4);
     EXPECT_NE(read.stderrText.find("Cancelled."), std::string::npos);
@@ -187,7 +256,7 @@ TEST_F(CliTransfer, StopSignalsDuringAWriteCancelAndSaySoAboutTheRadio) {
         auto sim = startSim({"--model", "KW-217V", "--turnaround", "3", "--baud", "0"});
         const std::string document = newDocument(std::to_string(signal) + ".dat", "KW-217V");
         CliProcess write({"write", "--port", sim.device(), document});
-        ASSERT_TRUE(write.waitForError(" 10/191")) << write.stderrText;
+        ASSERT_TRUE(write.waitForError(" 19/191")) << write.stderrText;
         write.interrupt(signal);
         EXPECT_EQ(write.wait(), 4) << signal;
         EXPECT_NE(write.stderrText.find("Cancelled.\nThe radio is partly written; write it "

@@ -1,0 +1,27 @@
+#pragma once
+// --format: how a command lays out what it prints. Each command names the forms it
+// offers, its default first.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "base/arguments.h"
+#include "command.h"
+
+namespace kw::cli {
+
+enum class OutputFormat { Text, Tsv, Csv, Json };
+
+inline constexpr Option kFormatOption{"format"};
+
+inline constexpr std::array<std::string_view, 3> kTableFormats{"tsv", "csv", "json"};
+inline constexpr std::array<std::string_view, 2> kReportFormats{"text", "json"};
+
+// Reports a form the command does not offer on the error stream.
+[[nodiscard]] std::optional<OutputFormat> formatOption(const Arguments& arguments,
+                                                       std::span<const std::string_view> offered,
+                                                       CommandContext& context);
+
+}  // namespace kw::cli
