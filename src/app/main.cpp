@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
             return kBadArguments;
         }
         if (parsed.arguments.helpAsked) {
-            std::fputs(kw::kProgramUsage.data(), stdout);
+            std::fputs(kw::kProgramHelp.data(), stdout);
             return 0;
         }
         kw::app::StartupOptions options;

@@ -39,6 +39,19 @@ struct Ending {
     bool alreadyShown = false;  // the 61449 question was the message
 };
 
+// The second line of "Band not match": the radio's model and the document's, where known.
+std::string modelMismatchDetail(std::uint8_t radioModel, std::uint8_t documentModel) {
+    const auto radio = modelIndexOfType(radioModel);
+    if (!radio) {
+        return "The radio reports a model this program does not know.";
+    }
+    std::string detail = "The radio is a " + std::string(kRadioModels[*radio].text);
+    if (const auto document = modelIndexOfType(documentModel)) {
+        detail += "; the document is for a " + std::string(kRadioModels[*document].text);
+    }
+    return detail + ".";
+}
+
 Ending failed(TransferMessage message) {
     return {{TransferOutcome::Failed, std::move(message)}, false};
 }
@@ -173,7 +186,8 @@ std::optional<Ending> Conversation::identify(TransferDirection direction, const 
     const std::uint8_t radioModel = blockA[protocol::kModelTypeInBlockA];
     if (!modelIndexOfType(radioModel) ||
         (direction == TransferDirection::Write && radioModel != image[kModelType])) {
-        return failed({BuiltInText::BandNotMatch, {}});
+        return failed(
+            {BuiltInText::BandNotMatch, modelMismatchDetail(radioModel, image[kModelType])});
     }
     return std::nullopt;
 }

@@ -87,7 +87,8 @@ TEST(LinkOverPty, WriteToTheOtherModelIsRefusedBeforeAnyFrame) {
     Rig rig;
     RadioImage image = newDocument(0);
     EXPECT_EQ(rig.run(TransferDirection::Write, image, radio.device()).message,
-              (TransferMessage{BuiltInText::BandNotMatch, {}}));
+              (TransferMessage{BuiltInText::BandNotMatch,
+                               "The radio is a KW-217U; the document is for a KW-217V."}));
     EXPECT_EQ(radio.stop(), sim::memoryFromImage(before));
 }
 

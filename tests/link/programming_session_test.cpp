@@ -308,7 +308,10 @@ std::function<Answer(std::span<const std::uint8_t>)> ackAfterWrite(
 }
 
 const TransferMessage kInterrupt{MessageId::ProgramInterrupt, {}};
-const TransferMessage kBandNotMatch{BuiltInText::BandNotMatch, {}};
+const TransferMessage kUnknownModel{BuiltInText::BandNotMatch,
+                                    "The radio reports a model this program does not know."};
+const TransferMessage kOtherModel{BuiltInText::BandNotMatch,
+                                  "The radio is a KW-217U; the document is for a KW-217V."};
 
 INSTANTIATE_TEST_SUITE_P(
     Radio, FaultTest,
@@ -318,19 +321,19 @@ INSTANTIATE_TEST_SUITE_P(
                        return answerTo(0x52, 0x0FD0, bytes("A0 A1 A2 A3 00 00 00 00 88 00 AE 00"),
                                        w);
                    },
-                   kBandNotMatch},
+                   kUnknownModel},
         RadioFault{"ModelTypeThree", TransferDirection::Write,
                    [](auto w) {
                        return answerTo(0x52, 0x0FD0, bytes("A0 A1 A2 A3 00 03 00 00 88 00 AE 00"),
                                        w);
                    },
-                   kBandNotMatch},
+                   kUnknownModel},
         RadioFault{"OtherModelOnWrite", TransferDirection::Write,
                    [](auto w) {
                        return answerTo(0x52, 0x0FD0, bytes("A0 A1 A2 A3 00 02 00 00 90 01 08 02"),
                                        w);
                    },
-                   kBandNotMatch},
+                   kOtherModel},
         RadioFault{"ShortIdentification", TransferDirection::Read,
                    [](auto w) { return answerTo(0x52, 0x0FD8, bytes("A0 A1 A2 A3 00 00"), w); },
                    kInterrupt},
@@ -371,7 +374,7 @@ TEST(ProgrammingSession, WrongPasswordStopsBeforeAnyDataFrame) {
 TEST(ProgrammingSession, WriteToTheOtherModelSendsNoFrame) {
     SessionRig rig(2);
     RadioImage image = documentFor(1);
-    EXPECT_EQ(rig.run(TransferDirection::Write, image).message, kBandNotMatch);
+    EXPECT_EQ(rig.run(TransferDirection::Write, image).message, kOtherModel);
     EXPECT_EQ(std::count(rig.port.sent().begin(), rig.port.sent().end(), 0x57), 0);
 }
 
