@@ -43,7 +43,7 @@ constexpr int kMaxBaud = 4'000'000;
 
 constexpr std::string_view kUsage =
     "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
-    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault SPEC] [--link PATH] "
+    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--link PATH] "
     "[--sessions N]\n";
 constexpr std::string_view kHelp =
     "A simulated KW-217V or KW-217U on a pseudo-terminal; prints its device path first.\n"
@@ -55,7 +55,7 @@ constexpr std::string_view kHelp =
     "  --save FILE.dat          save the memory as a document after each session and at the end\n"
     "  --baud N                 each byte takes 10/N s (0, the default: no delay)\n"
     "  --turnaround MS          wait MS before each answer\n"
-    "  --fault SPEC             one fault, such as silent, nak-at=ADDR or slow=MS (see the "
+    "  --fault FAULT            one fault, such as silent, nak-at=ADDR or slow=MS (see the "
     "README)\n"
     "  --link PATH              make PATH a symbolic link to the device\n"
     "  --sessions N             end after N transfers\n"

@@ -1,5 +1,5 @@
 #pragma once
-// The one fault a simulated radio can be told to show (--fault SPEC).
+// The one fault a simulated radio can be told to show (--fault FAULT).
 
 #include <chrono>
 #include <cstdint>
