@@ -1,9 +1,9 @@
-#include <algorithm>
 #include <array>
 
 #include "commands.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "features/password_text.h"
 #include "format_option.h"
 #include "json_text.h"
 #include "model/model_table.h"
@@ -27,9 +27,7 @@ int runInfo(const Arguments& arguments, CommandContext& context) {
     const auto model = modelIndexOfType(image[kModelType]);
     const BandLimits band = context.product.limitsMhz();
     const int channels = channelsInUse(image);
-    const bool hasPassword =
-        std::any_of(image.begin() + kPassword, image.begin() + kPassword + kPasswordSize,
-                    [](std::uint8_t b) { return b != kEmptyByte; });
+    const bool hasPassword = !passwordText(image).empty();
     const std::string_view modelText = model ? kRadioModels[*model].text : "none";
     const std::string bandText =
         std::to_string(band.lowerMhz) + '-' + std::to_string(band.upperMhz);
