@@ -19,7 +19,8 @@ int runInsert(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<std::string_view, 1> kExamples{"kwprog-cli insert radio.dat 5"};
+constexpr std::array<std::string_view, 2> kExamples{"kwprog-cli insert radio.dat 5",
+                                                    "kwprog-cli insert radio.dat 1"};
 constexpr std::string_view kDetails =
     "ROW is a channel 1-128. The channels from ROW on move down one; refused when channel\n"
     "128 is in use.\n";
