@@ -142,6 +142,9 @@ TEST(ChannelRows, CopiesComeFromAnotherImageAtTheirRowsOrFromARow) {
     for (const Case& c : cases) {
         check(c);
     }
+    RadioImage same = imageOf("ABC");
+    ASSERT_TRUE(copyChannels(same, {1, 2}, same, 2, ProductState{}));
+    EXPECT_EQ(layoutOf(same), "AAB") << "a copy within one image";
     RadioImage target = imageOf("");
     const RowEdit refused = copy({4})(target);
     EXPECT_EQ(rowRefusalText(refused, Language::English),
