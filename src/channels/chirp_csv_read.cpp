@@ -55,7 +55,8 @@ class LineFields {
     LineFields(const CsvRecord& record, const FieldIndex& index) : record_(record), index_(index) {}
     std::string_view operator[](ChirpColumn column) const {
         const auto field = index_[column];
-        return field ? std::string_view(record_[*field]) : std::string_view();
+        return field && *field < record_.size() ? std::string_view(record_[*field])
+                                                : std::string_view();
     }
 
   private:
@@ -303,6 +304,58 @@ bool sameChannels(const ChannelGrid& a, const ChannelGrid& b) {
     return true;
 }
 
+// The channel of each line (for record r at r - 1); none where the Location is no channel.
+struct FileRows {
+    std::vector<std::optional<int>> rows;
+    bool fromZero = false;  // the smallest Location is 0: Location 0 is channel 1
+};
+
+FileRows fileRows(const std::vector<CsvRecord>& records, const FieldIndex& index) {
+    std::vector<std::optional<int>> numbers;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        numbers.push_back(isBlank(records[r])
+                              ? std::nullopt
+                              : locationNumber(LineFields(records[r], index)[kChirpLocation]));
+    }
+    FileRows file;
+    file.fromZero = std::find(numbers.begin(), numbers.end(), 0) != numbers.end();
+    for (const auto& number : numbers) {
+        const int row = number.value_or(-1) + (file.fromZero ? 1 : 0);
+        file.rows.push_back(number && row >= kFirstChannelRow && row <= kLastChannel
+                                ? std::optional(row)
+                                : std::nullopt);
+    }
+    return file;
+}
+
+// One line into `result`, or its refusals; `lineOfRow` holds the lines already read.
+void importLine(ChirpImport& result, const LineFields& fields, int line, std::optional<int> row,
+                const FileRows& file, std::map<int, int>& lineOfRow, const ProductState& product) {
+    LineReader reader(line, result.refused);
+    if (!row) {
+        reader.refuse(kChirpLocation,
+                      quoted(fields[kChirpLocation]) + " is not a channel: Locations are " +
+                          (file.fromZero ? "0-127 in a file that counts from 0." : "1-128."));
+        return;
+    }
+    if (const auto [earlier, added] = lineOfRow.emplace(*row, line); !added) {
+        reader.refuse(kChirpLocation,
+                      "Location " + std::string(withoutBlanks(fields[kChirpLocation])) +
+                          " is on line " + std::to_string(earlier->second) + " already.");
+        return;
+    }
+    const ChannelLine channel = channelLine(fields, result.grid.language(), reader);
+    if (!reader.ok()) {
+        return;
+    }
+    const auto before = rowTexts(result.grid, *row);
+    putLine(result.grid, result.editors, *row, channel, product, reader);
+    if (!reader.ok()) {
+        restoreRow(result.grid, *row, before);
+    }
+    result.editors.hideAll();
+}
+
 }  // namespace
 
 ChirpImport readChirpCsv(std::string_view text, const ChannelGrid& grid,
@@ -317,79 +370,36 @@ ChirpImport readChirpCsv(std::string_view text, const ChannelGrid& grid,
         result.error = "The file is empty; the first line must name CHIRP's columns.";
         return result;
     }
+    const std::vector<CsvRecord>& records = parsed.records;
     FieldIndex index;
-    result.error = fieldIndexOf(parsed.records[0], index);
+    result.error = fieldIndexOf(records[0], index);
     if (!result.error.empty()) {
         return result;
     }
-    const auto& records = parsed.records;
-    const auto location = [&](std::size_t r) {
-        return locationNumber(LineFields(records[r], index)[kChirpLocation]);
-    };
-    // A file that counts its Locations from 0 starts at channel 1 all the same.
-    std::optional<int> first;
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        if (const auto number = location(r); number && (!first || *number < *first)) {
-            first = number;
-        }
-    }
-    const int shift = first == 0 ? 1 : 0;
-    const auto rowOf = [&](std::size_t r) -> std::optional<int> {
-        const auto number = location(r);
-        if (!number || *number + shift < kFirstChannelRow || *number + shift > kLastChannel) {
-            return std::nullopt;
-        }
-        return *number + shift;
-    };
-    ChannelGrid& into = result.grid;
+    const FileRows file = fileRows(records, index);
     for (int row = kFirstChannelRow; replace && row <= kLastChannel; ++row) {
-        bool named = false;
-        for (std::size_t r = 1; r < records.size() && !named; ++r) {
-            named = !isBlank(records[r]) && rowOf(r) == row;
-        }
-        if (!named) {
-            (void)editCell(into, result.editors, {row, kRxColumn}, "", product);
+        if (std::find(file.rows.begin(), file.rows.end(), row) == file.rows.end()) {
+            (void)editCell(result.grid, result.editors, {row, kRxColumn}, "", product);
         }
     }
     std::map<int, int> lineOfRow;
     for (std::size_t r = 1; r < records.size(); ++r) {
+        const int line = static_cast<int>(r + 1);
         if (isBlank(records[r])) {
             continue;
         }
-        LineReader reader(static_cast<int>(r + 1), result.refused);
-        const LineFields fields(records[r], index);
         if (records[r].size() != records[0].size()) {
-            reader.refuse("", "The line has " + std::to_string(records[r].size()) +
-                                  " cells; the first line names " +
-                                  std::to_string(records[0].size()) + " columns.");
+            result.refused.push_back({line, "",
+                                      "The line has " + std::to_string(records[r].size()) +
+                                          " cells; the first line names " +
+                                          std::to_string(records[0].size()) + " columns."});
             continue;
         }
-        const auto row = rowOf(r);
-        if (!row) {
-            const std::string_view given = fields[kChirpLocation];
-            reader.refuse(kChirpLocation,
-                          quoted(given) + " is not a channel: Locations are " +
-                              (shift ? "0-127 in a file that counts from 0." : "1-128."));
-            continue;
-        }
-        if (const auto [earlier, added] = lineOfRow.emplace(*row, reader.line()); !added) {
-            reader.refuse(kChirpLocation,
-                          "Location " + std::string(withoutBlanks(fields[kChirpLocation])) +
-                              " is on line " + std::to_string(earlier->second) + " already.");
-            continue;
-        }
-        const ChannelLine channel = channelLine(fields, into.language(), reader);
-        if (!reader.ok()) {
-            continue;
-        }
-        const auto before = rowTexts(into, *row);
-        putLine(into, result.editors, *row, channel, product, reader);
-        if (!reader.ok()) {
-            restoreRow(into, *row, before);
-        }
-        result.editors.hideAll();
+        importLine(result, LineFields(records[r], index), line, file.rows[r - 1], file, lineOfRow,
+                   product);
     }
-    result.changed = !sameChannels(grid, into);
+    result.editors.hideAll();
+    result.changed = !sameChannels(grid, result.grid);
     return result;
 }
 
