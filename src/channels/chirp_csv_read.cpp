@@ -173,7 +173,11 @@ class LineReader {
 
 ChannelLine channelLine(const LineFields& fields, Language language, LineReader& reader) {
     ChannelLine channel;
-    channel.rx = withoutBlanks(fields[kChirpFrequency]);
+    // Read to 10 Hz first: the editor's own text of a longer number could round past
+    // the value it checks (147.330009999 shows as 147.33001).
+    const std::string_view rx = withoutBlanks(fields[kChirpFrequency]);
+    const auto rxUnits = isNumber(rx) ? parseFrequency(rx).value : std::nullopt;
+    channel.rx = rxUnits ? formatFrequency(*rxUnits) : std::string(rx);
     if (const auto duplex = duplexNamed(fields[kChirpDuplex])) {
         channel.duplex = *duplex;
     } else if (sameTypedWord(fields[kChirpDuplex], "off")) {

@@ -234,6 +234,7 @@ TEST(ChirpCsv, ImportSetsModePowerSkipAndNameAsTheRadioHoldsThem) {
         {"Name=SHORT", kNameColumn, "SHORT"},
         {"Frequency=151.512500", kRxColumn, "151.51250"},
         {"Frequency= 150.0", kRxColumn, "150.00000"},
+        {"Frequency=147.330009999", kRxColumn, "147.33000"},
     };
     for (const Case& c : cases) {
         Table table;
