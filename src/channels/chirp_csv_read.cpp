@@ -103,14 +103,14 @@ std::optional<ChirpRefusal> putChannel(ChannelGrid& grid, ChannelEditors& editor
             "The Tx frequency " + megahertz(tx) + " MHz lies outside the document's band " +
                 std::to_string(band.lowerMhz) + "–" + std::to_string(band.upperMhz) + " MHz."};
     }
-    const std::pair<int, std::string_view> cells[] = {
-        {kTxColumn, formatFrequency(static_cast<std::int32_t>(tx))},
-        {kDecodeToneColumn, channel.tones.decode},
-        {kEncodeToneColumn, channel.tones.encode},
-        {kNameColumn, channel.name},
-        {kPowerColumn, channel.power},
-        {kWidthColumn, channel.width},
-        {kScanAddColumn, channel.scanAdd}};
+    const std::string txText = formatFrequency(static_cast<std::int32_t>(tx));
+    const std::pair<int, std::string_view> cells[] = {{kTxColumn, txText},
+                                                      {kDecodeToneColumn, channel.tones.decode},
+                                                      {kEncodeToneColumn, channel.tones.encode},
+                                                      {kNameColumn, channel.name},
+                                                      {kPowerColumn, channel.power},
+                                                      {kWidthColumn, channel.width},
+                                                      {kScanAddColumn, channel.scanAdd}};
     for (const auto& [column, value] : cells) {
         if (auto refused = edit(column, value)) {
             return refused;
