@@ -88,10 +88,14 @@ std::string backupsFolderFrom(const char* xdgDataHome, const char* home) {
     return base + std::string(kBackupsSubfolder);
 }
 
-BackupPlace userBackupPlace(const SettingsStore& settings) {
+std::string userBackupsFolder() {
     const std::string home = userHomeFolder();
+    return backupsFolderFrom(std::getenv("XDG_DATA_HOME"), home.c_str());
+}
+
+BackupPlace userBackupPlace(const SettingsStore& settings) {
     BackupPlace place;
-    place.folder = backupsFolderFrom(std::getenv("XDG_DATA_HOME"), home.c_str());
+    place.folder = userBackupsFolder();
     place.keepDays =
         settings.read(settings::kBackupDays).value_or(settings::kBackupDays.defaultValue);
     return place;
