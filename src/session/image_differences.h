@@ -15,7 +15,10 @@ namespace kw {
 struct ImageDifference {
     std::string where;  // "CH 12", "Fr"; empty for features, password, model, other bytes
     std::string what;   // column title / feature name / "Password" / "Model" / ...
-    std::string from;   // the texts a user sees ("(empty)" in the chosen language)
+    // The texts a user sees ("(empty)" in the chosen language). Where no values are shown
+    // (the password, the count of other bytes) `from` is empty and `to` says what changed:
+    // "changed", "3 differ".
+    std::string from;
     std::string to;
     std::optional<GridCell> cell;  // the grid cell a channel difference is in
 };
