@@ -8,7 +8,7 @@ std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
         &kNewCommand,      &kInfoCommand, &kModelCommand, &kProfileCommand,    &kFeaturesCommand,
         &kChannelsCommand, &kSetCommand,  &kTonesCommand, &kExportCommand,     &kImportCommand,
-        &kPortsCommand,    &kReadCommand, &kWriteCommand, &kCompletionCommand,
+        &kPortsCommand,    &kReadCommand, &kWriteCommand, &kDiffCommand, &kCompletionCommand,
     };
     return kCommands;
 }

@@ -22,6 +22,7 @@ extern const Command kImportCommand;
 extern const Command kPortsCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
+extern const Command kDiffCommand;
 extern const Command kCompletionCommand;
 
 }  // namespace kw::cli
