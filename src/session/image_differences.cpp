@@ -7,6 +7,7 @@
 
 #include "channels/channel_grid.h"
 #include "features/feature_settings.h"
+#include "features/password_text.h"
 #include "model/model_table.h"
 #include "model/product_state.h"
 
@@ -103,17 +104,12 @@ std::string featureText(const FeatureSetting& setting, const RadioImage& image, 
                : number;
 }
 
-bool passwordsDiffer(const RadioImage& from, const RadioImage& to) {
-    return !std::equal(from.begin() + kPassword, from.begin() + kPassword + kPasswordSize,
-                       to.begin() + kPassword);
-}
-
 void addFeatureDifferences(const RadioImage& from, const RadioImage& to, Language language,
                            std::vector<ImageDifference>& differences) {
     for (const FeatureSetting& setting : featureSettings()) {
         const std::string label(setting.label.in(language));
         if (setting.control == FeatureControl::PasswordEdit) {
-            if (passwordsDiffer(from, to)) {
+            if (passwordText(from) != passwordText(to)) {
                 differences.push_back({{}, label, {}, std::string(kChangedText.in(language)), {}});
             }
             continue;
