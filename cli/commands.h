@@ -24,6 +24,7 @@ extern const Command kReadCommand;
 extern const Command kWriteCommand;
 extern const Command kRestoreCommand;
 extern const Command kBackupsCommand;
+extern const Command kDiffCommand;
 extern const Command kCompletionCommand;
 
 }  // namespace kw::cli
