@@ -91,8 +91,22 @@ SafeWriteResult stopped(SafeWriteResult result, SafeWriteStep step, TransferResu
 
 }  // namespace
 
-std::string verifyFailedLine(std::size_t differences) {
-    return "Verify failed: " + std::to_string(differences) + " differences";
+std::string_view safeWriteStepText(SafeWriteStep step, Language language) {
+    switch (step) {
+        case SafeWriteStep::Backup:
+            return pick(language, "Backup", "备份");
+        case SafeWriteStep::Write:
+            return pick(language, "Write", "写入");
+        case SafeWriteStep::Verify:
+            return pick(language, "Verify", "校验");
+    }
+    return {};
+}
+
+std::string verifyFailedLine(std::size_t differences, Language language) {
+    const std::string count = std::to_string(differences);
+    return language == Language::Chinese ? "校验失败：" + count + " 处不同"
+                                         : "Verify failed: " + count + " differences";
 }
 
 RadioImage withReadBytes(const RadioImage& base, const RadioImage& read) {

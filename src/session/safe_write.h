@@ -23,7 +23,8 @@ struct SafeWriteOptions {
     bool dryRun = false;  // the backup and the changes only; nothing is written
     // The second line under "Password Error!" when the backup Read finds another password:
     // how this shell writes without a backup.
-    std::string passwordErrorDetail = "No backup could be taken; --no-backup writes anyway.";
+    std::string passwordErrorDetail =
+        "No backup could be taken; a write without a backup writes anyway.";
     // The language of the changes and the verify differences.
     Language language = Language::English;
 };
@@ -59,8 +60,12 @@ struct [[nodiscard]] SafeWriteResult {
     explicit operator bool() const { return outcome == SafeWriteOutcome::Done; }
 };
 
-// "Verify failed: 3 differences"
-[[nodiscard]] std::string verifyFailedLine(std::size_t differences);
+// "Backup", "Write", "Verify" in `language`.
+[[nodiscard]] std::string_view safeWriteStepText(SafeWriteStep step, Language language);
+
+// "Verify failed: 3 differences" in `language`.
+[[nodiscard]] std::string verifyFailedLine(std::size_t differences,
+                                           Language language = Language::English);
 
 // `base` with every byte a Read brings taken from `read`: what the radio holds, in the
 // words of `base` wherever a Read brings nothing.
