@@ -55,7 +55,7 @@ struct [[nodiscard]] SafeWriteResult {
     std::vector<ImageDifference> changes;    // radio -> image, when the radio was read first
     // When the Read back disagrees: written image -> radio, over the bytes a Write sends.
     std::vector<ImageDifference> verifyDifferences;
-    bool radioTouched = false;  // the Write began: the radio may hold part of the image
+    bool radioTouched = false;  // some of the Write's rows reached the radio
 
     explicit operator bool() const { return outcome == SafeWriteOutcome::Done; }
 };
