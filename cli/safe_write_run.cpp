@@ -6,6 +6,7 @@
 #include "interrupt_watch.h"
 #include "link/posix_serial_port.h"
 #include "platform/settings_store.h"
+#include "radio_read.h"
 #include "session/safe_write.h"
 #include "session/transfer_summary.h"
 #include "session/user_settings.h"
@@ -87,6 +88,9 @@ int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandCon
     options.verify = !arguments.has(kNoVerifyOption.name);
     options.dryRun = arguments.has(kDryRunOption.name);
     options.passwordErrorDetail = "No backup could be taken; --no-backup writes anyway.";
+    if (!passwordOption(arguments, context, options.radioPassword)) {
+        return kBadInput;
+    }
     // The terminal shows the changes in any case, and asks only when it should.
     const bool ask = !arguments.has(kYesOption.name) && !options.dryRun;
     const bool quiet = setup->style == ProgressStyle::Quiet;

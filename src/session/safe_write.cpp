@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "features/password_text.h"
+
 namespace kw {
 namespace {
 
@@ -138,7 +140,11 @@ SafeWriteResult SafeWrite::run(const RadioImage& image, const std::string& portN
     if (options.backup) {
         observer.beginStep(SafeWriteStep::Backup);
         RadioImage radio{};
-        TransferResult read = readRadioMemory(session, image, radio, portName);
+        RadioImage expected = image;
+        if (options.radioPassword) {
+            writePassword(expected, *options.radioPassword);
+        }
+        TransferResult read = readRadioMemory(session, expected, radio, portName);
         if (!read) {
             const bool passwordError =
                 read.message &&

@@ -21,6 +21,9 @@ struct SafeWriteOptions {
     bool ask = true;      // ask before writing, showing the changes
     bool verify = true;   // read back and compare
     bool dryRun = false;  // the backup and the changes only; nothing is written
+    // The password the backup Read expects when the radio's is not the image's (a restore
+    // of a backup taken before the password changed); valid by isValidPassword.
+    std::optional<std::string> radioPassword;
     // The second line under "Password Error!" when the backup Read finds another password:
     // how this shell writes without a backup.
     std::string passwordErrorDetail =
@@ -80,7 +83,7 @@ class SafeWrite {
         : port_(port), observer_(observer), sleeper_(sleeper) {}
 
     // Writes `image` exactly as it is (the caller has committed any grid into it). The
-    // backup Read expects the radio to have `image`'s password.
+    // backup Read expects the radio to have `image`'s password, or the options' one.
     SafeWriteResult run(const RadioImage& image, const std::string& portName,
                         const SafeWriteOptions& options, const BackupPlace& backups);
 
