@@ -23,7 +23,7 @@ namespace {
 
 using kw::Option;
 
-constexpr std::array<Option, 9> kOptions{{
+constexpr std::array<Option, 10> kOptions{{
     {"model"},
     {"image"},
     {"password"},
@@ -31,6 +31,7 @@ constexpr std::array<Option, 9> kOptions{{
     {"baud"},
     {"turnaround"},
     {"fault"},
+    {"fault-session"},
     {"link"},
     {"sessions"},
 }};
@@ -43,8 +44,8 @@ constexpr int kMaxBaud = 4'000'000;
 
 constexpr std::string_view kUsage =
     "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
-    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--link PATH] "
-    "[--sessions N]\n";
+    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--fault-session K] "
+    "[--link PATH] [--sessions N]\n";
 constexpr std::string_view kHelp =
     "A simulated KW-217V or KW-217U on a pseudo-terminal; prints its device path first.\n"
     "\n"
@@ -57,6 +58,7 @@ constexpr std::string_view kHelp =
     "  --turnaround MS          wait MS before each answer\n"
     "  --fault FAULT            one fault, such as silent, nak-at=ADDR or slow=MS (see the "
     "README)\n"
+    "  --fault-session K        the fault shows only in transfer K (1 the first), not in all\n"
     "  --link PATH              make PATH a symbolic link to the device\n"
     "  --sessions N             end after N transfers\n"
     "\n"
@@ -136,14 +138,18 @@ int run(const std::vector<std::string>& words) {
         return kBadUsage;
     }
     options.turnaround = std::chrono::milliseconds(turnaroundMs);
+    kw::sim::Fault fault;
     if (arguments.has("fault")) {
-        const auto fault = kw::sim::parseFault(arguments.value("fault"));
-        if (!fault) {
+        const auto parsed = kw::sim::parseFault(arguments.value("fault"));
+        if (!parsed) {
             std::cerr << "Unknown fault \"" << arguments.value("fault")
                       << "\"; see the usage in the README.\n";
             return kBadUsage;
         }
-        options.fault = *fault;
+        fault = *parsed;
+    }
+    if (!parseCount(arguments, "fault-session", kMaxBaud, fault.session)) {
+        return kBadUsage;
     }
 
     // SIGTERM and SIGINT end the run through a descriptor the line waits on.
@@ -174,7 +180,7 @@ int run(const std::vector<std::string>& words) {
             saved = saveMemory(savePath, image, memory) && saved;
         };
     }
-    kw::sim::SimulatedRadio radio(kw::sim::memoryFromImage(image), options.fault);
+    kw::sim::SimulatedRadio radio(kw::sim::memoryFromImage(image), fault);
     const kw::sim::LineEnd end = kw::sim::runRadioLine(*line, radio, options);
     if (!savePath.empty()) {
         saved = saveMemory(savePath, image, radio.memory()) && saved;

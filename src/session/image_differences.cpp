@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "channels/channel_grid.h"
 #include "features/feature_settings.h"
+#include "features/password_text.h"
 #include "model/model_table.h"
 #include "model/product_state.h"
 
@@ -38,15 +40,35 @@ std::string rowName(int row, Language language) {
                          : trimmed(columnTitle(kRowTitleColumn, language)) + ' ' + rowTitle(row);
 }
 
-void addChannelDifferences(const RadioImage& from, const RadioImage& to, Language language,
-                           std::vector<ImageDifference>& differences) {
+// Record bytes the grid's cells are made of: frequencies and tones, flags, name.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 3> kShownRecordBytes{{
+    {record::kRxFrequency, record::kSignalType},
+    {record::kFlags, 1},
+    {record::kName, record::kNameSize},
+}};
+
+int differingBytes(const RadioImage& from, const RadioImage& to, std::size_t offset,
+                   std::size_t size) {
+    int count = 0;
+    for (std::size_t i = offset; i < offset + size; ++i) {
+        count += from[i] != to[i] ? 1 : 0;
+    }
+    return count;
+}
+
+// Returns the differing shown bytes of records whose cells all read alike (a deleted
+// channel's name, bit 0 of the flags), which only the count of other bytes can tell.
+int addChannelDifferences(const RadioImage& from, const RadioImage& to, Language language,
+                          std::vector<ImageDifference>& differences) {
     ChannelGrid fromGrid(language);
     ChannelGrid toGrid(language);
     ProductState fromProduct;
     ProductState toProduct;
     fromGrid.refill(from, fromProduct);
     toGrid.refill(to, toProduct);
+    int unseen = 0;
     for (int row = kFirstChannelRow; row <= kFrRow; ++row) {
+        const std::size_t listed = differences.size();
         for (int column = kRxColumn; column <= kBusyLockColumn; ++column) {
             const std::string& before = fromGrid.text(row, column);
             const std::string& after = toGrid.text(row, column);
@@ -56,7 +78,13 @@ void addChannelDifferences(const RadioImage& from, const RadioImage& to, Languag
                      shown(before, language), shown(after, language), GridCell{row, column}});
             }
         }
+        if (differences.size() == listed) {
+            for (const auto& [offset, size] : kShownRecordBytes) {
+                unseen += differingBytes(from, to, rowOffset(recordOfRow(row)) + offset, size);
+            }
+        }
     }
+    return unseen;
 }
 
 // What the setting's control shows for the image; a value without an entry of its own
@@ -76,17 +104,12 @@ std::string featureText(const FeatureSetting& setting, const RadioImage& image, 
                : number;
 }
 
-bool passwordsDiffer(const RadioImage& from, const RadioImage& to) {
-    return !std::equal(from.begin() + kPassword, from.begin() + kPassword + kPasswordSize,
-                       to.begin() + kPassword);
-}
-
 void addFeatureDifferences(const RadioImage& from, const RadioImage& to, Language language,
                            std::vector<ImageDifference>& differences) {
     for (const FeatureSetting& setting : featureSettings()) {
         const std::string label(setting.label.in(language));
         if (setting.control == FeatureControl::PasswordEdit) {
-            if (passwordsDiffer(from, to)) {
+            if (passwordText(from) != passwordText(to)) {
                 differences.push_back({{}, label, {}, std::string(kChangedText.in(language)), {}});
             }
             continue;
@@ -114,8 +137,11 @@ std::string bandText(const RadioImage& image, Language language) {
     return std::to_string(limits.lowerMhz) + '-' + std::to_string(limits.upperMhz) + " MHz";
 }
 
-void addProductDifferences(const RadioImage& from, const RadioImage& to, Language language,
-                           std::vector<ImageDifference>& differences) {
+// Returns the differing bytes of the product block and band bytes when model and band
+// read alike (two unknown model types, an erased band against no band).
+int addProductDifferences(const RadioImage& from, const RadioImage& to, Language language,
+                          std::vector<ImageDifference>& differences) {
+    const std::size_t listed = differences.size();
     const auto addIfDiffers = [&](const LocalText& what, auto text) {
         std::string before = text(from, language);
         std::string after = text(to, language);
@@ -126,6 +152,11 @@ void addProductDifferences(const RadioImage& from, const RadioImage& to, Languag
     };
     addIfDiffers(kModelText, modelText);
     addIfDiffers(kBandText, bandText);
+    if (differences.size() != listed) {
+        return 0;
+    }
+    return differingBytes(from, to, kProductBlock, kProductBlockSize) +
+           differingBytes(from, to, kBandBytes, kBandBytesSize);
 }
 
 // The bits of each byte that the items above are made of.
@@ -138,11 +169,9 @@ void markBytes(ImageMask& mask, std::size_t offset, std::size_t size) {
 ImageMask shownBits() {
     ImageMask mask{};
     for (int record = 0; record < kEditedRecordCount; ++record) {
-        const std::size_t offset = rowOffset(record);
-        // Bytes 0-11: the two frequencies and the two tones.
-        markBytes(mask, offset + record::kRxFrequency, record::kSignalType);
-        markBytes(mask, offset + record::kFlags, 1);
-        markBytes(mask, offset + record::kName, record::kNameSize);
+        for (const auto& [offset, size] : kShownRecordBytes) {
+            markBytes(mask, rowOffset(record) + offset, size);
+        }
     }
     for (const FeatureSetting& setting : featureSettings()) {
         if (setting.control != FeatureControl::PasswordEdit) {
@@ -155,13 +184,11 @@ ImageMask shownBits() {
     return mask;
 }
 
-int otherBytesDiffering(const RadioImage& from, const RadioImage& to) {
+int bytesDifferingInOtherBits(const RadioImage& from, const RadioImage& to) {
     static const ImageMask mask = shownBits();
     int count = 0;
     for (std::size_t i = 0; i < kImageSize; ++i) {
-        if (((from[i] ^ to[i]) & ~mask[i]) != 0) {
-            ++count;
-        }
+        count += ((from[i] ^ to[i]) & ~mask[i]) != 0 ? 1 : 0;
     }
     return count;
 }
@@ -174,10 +201,10 @@ std::vector<ImageDifference> imageDifferences(const RadioImage& from, const Radi
     if (from == to) {
         return differences;
     }
-    addChannelDifferences(from, to, language, differences);
+    int unseen = addChannelDifferences(from, to, language, differences);
     addFeatureDifferences(from, to, language, differences);
-    addProductDifferences(from, to, language, differences);
-    if (const int count = otherBytesDiffering(from, to); count > 0) {
+    unseen += addProductDifferences(from, to, language, differences);
+    if (const int count = bytesDifferingInOtherBits(from, to) + unseen; count > 0) {
         differences.push_back({{},
                                std::string(kOtherBytesText.in(language)),
                                {},

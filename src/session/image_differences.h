@@ -25,7 +25,8 @@ struct ImageDifference {
 
 // Every difference from `from` to `to`, in order: channels 1-128 then Fr, each row's
 // columns left to right; then the optional features in the dialog's order; then model and
-// band; last "other bytes: N differ" when bytes no item above is made of differ.
+// band; last "other bytes: N differ" when bytes no item above is made of differ, or bytes
+// an item is made of differ while it reads alike (a deleted channel's name).
 [[nodiscard]] std::vector<ImageDifference> imageDifferences(const RadioImage& from,
                                                             const RadioImage& to,
                                                             Language language);

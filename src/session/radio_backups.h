@@ -58,8 +58,10 @@ struct [[nodiscard]] BackupSaveResult {
 // pointers stand for unset variables.
 [[nodiscard]] std::string backupsFolderFrom(const char* xdgDataHome, const char* home);
 
-// The user's backup place: backupsFolderFrom() over this process's environment and the
-// BackupDays setting of `settings`.
+// backupsFolderFrom() over this process's environment.
+[[nodiscard]] std::string userBackupsFolder();
+
+// The user's backup place: userBackupsFolder() and the BackupDays setting of `settings`.
 [[nodiscard]] BackupPlace userBackupPlace(const SettingsStore& settings);
 
 // The image a backup Read starts from: a new document's bytes, with the password the
