@@ -24,6 +24,17 @@ namespace kw::app {
 
 using namespace command;
 
+namespace {
+
+// A document as a comparison names it: its file, or its window's title while it has none.
+QString documentName(CChildFrame* child) {
+    const std::string& path = child->document().path();
+    return path.empty() ? child->windowTitle().remove(QStringLiteral("[*]"))
+                        : QFileInfo(toQString(path)).fileName();
+}
+
+}  // namespace
+
 WriteSafetyCommands::WriteSafetyCommands(CMainFrame& frame, FrameContext& context)
     : QObject(&frame), frame_(frame), context_(context) {
     CommandRouter& commands = frame_.commands();
@@ -98,7 +109,8 @@ void WriteSafetyCommands::compare() {
     for (CChildFrame* other : frame_.children()) {
         if (other != child) {
             others.push_back(other);
-            names << other->windowTitle();
+            // Numbered as the Window menu numbers them, since two may share a name.
+            names << QStringLiteral("%1 %2").arg(names.size() + 1).arg(documentName(other));
         }
     }
     CCompareWithDlg dialog(context_.resources, names, &frame_);
@@ -114,7 +126,7 @@ void WriteSafetyCommands::compare() {
             CChildFrame* other = others.at(static_cast<std::size_t>(dialog.documentIndex()));
             other->view()->cellCommit();
             other->view()->gridCommit();
-            showComparison(child, other->document().image(), other->windowTitle());
+            showComparison(child, other->document().image(), documentName(other));
             break;
         }
         case CCompareWithDlg::Source::File: {
@@ -152,7 +164,7 @@ void WriteSafetyCommands::showComparison(CChildFrame* child, const RadioImage& o
                                          const QString& otherName) {
     const std::vector<ImageDifference> differences =
         imageDifferences(child->document().image(), other, context_.language);
-    QString summary = child->windowTitle() + QStringLiteral(" -> ") + otherName;
+    QString summary = documentName(child) + QStringLiteral(" -> ") + otherName;
     if (differences.empty()) {
         summary += QStringLiteral("\n") + text(BuiltInText::NoDifferences);
     }
