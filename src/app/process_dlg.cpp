@@ -203,7 +203,11 @@ void CProcessDlg::reject() {
         QDialog::reject();
         emit stateChanged();
     } else if (commands_.cancelRequested()) {
-        worker_.cancel();
+        if (commands_.direction() == TransferDirection::Write) {
+            safeWorker_.cancel();
+        } else {
+            worker_.cancel();
+        }
     }
 }
 

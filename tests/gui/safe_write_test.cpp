@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -164,6 +165,22 @@ TEST_P(ChangesWindow, ListsTheChangesAndWritesOnlyOnWrite) {
 INSTANTIATE_TEST_SUITE_P(Answers, ChangesWindow,
                          testing::Values(ChangesCase{"Cancel", false}, ChangesCase{"Write", true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SafeWrite, CancelDuringTheBackupEndsTheWriteThere) {
+    startProgram({"--baud", "2400"});  // slow, so the backup Read is still under way
+    CChildFrame* child = frame().activeChild();
+    ASSERT_TRUE(enterChannels(*child, run_->program.product()));
+    ASSERT_TRUE(frame().commands().trigger(command::kWrite));
+    app::CProcessDlg* process = frame().transfers().windowOf(child);
+    QTest::mouseClick(process->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return process->progressBar()->value() >= 2; }, 30000));
+    QTest::mouseClick(process->control(control::kCancel), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return process->commands().state() == ProcessWindowState::Absent; }, 10000));
+    EXPECT_EQ(process->stepLine()->text(), "Backup");
+    EXPECT_EQ(backupCount(), 0u);
+    EXPECT_EQ(run_->messages.askedCount(), 0) << run_->messages.lastText().toStdString();
+}
 
 TEST_F(SafeWrite, AWriteTheRadioDropsFailsTheVerifyWithItsDifferences) {
     // The radio keeps its old bytes at the first channel's frame in the Write's session.
