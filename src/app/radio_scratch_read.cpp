@@ -8,10 +8,10 @@
 
 namespace kw::app {
 
-void RadioScratchRead::start(const Context& context, const RadioImage& start,
+void RadioScratchRead::start(const Context& context, const RadioImage& from,
                              const std::string& port, QWidget* owner, Done done) {
     auto* read = new RadioScratchRead(context, owner, std::move(done));
-    read->worker_.start(TransferDirection::Read, start, port);
+    read->worker_.start(TransferDirection::Read, from, port);
 }
 
 RadioScratchRead::RadioScratchRead(const Context& context, QWidget* owner, Done done)

@@ -27,8 +27,9 @@ class RadioScratchRead : public QObject, private TransferShell {
     };
     using Done = std::function<void(const RadioImage& radio)>;
 
-    // Starts at once; `done` gets the radio's memory after a completed Read only.
-    static void start(const Context& context, const RadioImage& start, const std::string& port,
+    // Starts a Read over a copy of `from` at once; `done` gets the radio's memory after a
+    // completed Read only.
+    static void start(const Context& context, const RadioImage& from, const std::string& port,
                       QWidget* owner, Done done);
 
   private:

@@ -212,6 +212,40 @@ TEST_F(SafeWrite, AWriteTheRadioDropsFailsTheVerifyWithItsDifferences) {
         << rows.join('\n').toStdString();
 }
 
+TEST_F(SafeWrite, RestoreWritesTheBackupAsItIsAndLeavesTheDocumentAlone) {
+    startProgram();
+    CChildFrame* document = frame().activeChild();
+    document->view()->gridCommit();
+    const RadioImage before = document->document().image();
+    CChildFrame* other = frame().newDocument();
+    ASSERT_TRUE(enterChannels(*other, run_->program.product()));
+    std::filesystem::create_directories(dir_.backupsFolder());
+    const std::string backup = dir_.backupsFolder() + "/KW-217V-20261208-143501.dat";
+    ASSERT_TRUE(storeDocumentFile(backup, other->document().image()));
+    frame().mdiArea()->setActiveSubWindow(document);
+
+    run_->files.setNextFileName(QString::fromStdString(backup));
+    run_->messages.setNextAnswer(MessageBoxes::Answer::Ok);  // the message naming the backup
+    ASSERT_TRUE(frame().commands().trigger(command::kRestoreBackup));
+    EXPECT_EQ(run_->files.lastFolder().toStdString(), dir_.backupsFolder());
+    app::CProcessDlg* process = frame().transfers().windowOf(document);
+    EXPECT_EQ(process->windowTitle(), "Restore Backup");
+    withModalDialog(
+        [&] {
+            QTest::mouseClick(process->startButton(), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return process->commands().state() == ProcessWindowState::Absent; }, 60000));
+        },
+        [&](QWidget* widget) {
+            QTest::mouseClick(qobject_cast<CDifferencesDlg*>(widget)->acceptButton(),
+                              Qt::LeftButton);
+        });
+    EXPECT_EQ(gridOf(radio()).text(1, kNameColumn), "ALPHA");
+    EXPECT_EQ(backupCount(), 2u);  // the one restored and the radio's memory before
+    EXPECT_EQ(document->document().image(), before);
+    EXPECT_FALSE(document->isModified());
+}
+
 TEST_F(SafeWrite, CompareListsTheDifferencesAndADoubleClickGoesToTheCell) {
     startProgram();
     CChildFrame* first = frame().activeChild();
