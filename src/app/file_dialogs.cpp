@@ -13,12 +13,14 @@ bool FileDialogs::takeNext(QString& fileName) {
     return true;
 }
 
-QString FileDialogs::openFileName(QWidget* parent, const QString& filter) {
+QString FileDialogs::openFileName(QWidget* parent, const QString& filter, const QString& folder,
+                                  const QString& caption) {
+    lastFolder_ = folder;
     QString fileName;
     if (takeNext(fileName)) {
         return fileName;
     }
-    return QFileDialog::getOpenFileName(parent, {}, {}, filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& proposed, const QString& filter) {

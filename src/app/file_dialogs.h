@@ -8,22 +8,30 @@ class QWidget;
 
 namespace kw::app {
 
+// The filter of every dialog that chooses a document file.
+inline const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
+
 class FileDialogs {
   public:
     // An empty result means the user cancelled.
-    QString openFileName(QWidget* parent, const QString& filter);
+    // `folder` is where the dialog starts; empty for the last folder used.
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder = {},
+                         const QString& caption = {});
     QString saveFileName(QWidget* parent, const QString& proposed, const QString& filter);
 
     // The next dialog returns `fileName` at once; an empty name answers as Cancel would.
     void setNextFileName(const QString& fileName) { nextNames_.push_back(fileName); }
     // The name the last Save As dialog proposed.
     const QString& lastProposed() const { return lastProposed_; }
+    // The folder the last Open dialog started in.
+    const QString& lastFolder() const { return lastFolder_; }
 
   private:
     bool takeNext(QString& fileName);
 
     std::deque<QString> nextNames_;
     QString lastProposed_;
+    QString lastFolder_;
 };
 
 }  // namespace kw::app

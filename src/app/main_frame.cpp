@@ -38,6 +38,7 @@
 #include "app/toolbar_icons.h"
 #include "app/transfer_windows.h"
 #include "app/window_menu.h"
+#include "app/write_safety_commands.h"
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
@@ -64,11 +65,9 @@ constexpr std::array<TreeChild, 3> kTreeChildren{{
 }};
 
 // Commands that act on a document and so wait for one.
-constexpr std::array kDocumentCommands{kFileClose, kFileSave,           kFileSaveAs,
-                                       kFilePrint, kFilePrintPreview,   kRead,
-                                       kWrite,     kProductInformation, kOptionalFeatures};
-
-const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
+constexpr std::array kDocumentCommands{
+    kFileClose, kFileSave,           kFileSaveAs,       kFilePrint, kFilePrintPreview, kRead,
+    kWrite,     kProductInformation, kOptionalFeatures, kCompare,   kRestoreBackup};
 
 }  // namespace
 
@@ -99,9 +98,10 @@ CMainFrame::CMainFrame(FrameContext& context)
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
-    transfers_ = new TransferWindows({context_.resources, context_.messages, context_.title,
-                                      [this] { return context_.port.name(); }},
-                                     this);
+    transfers_ =
+        new TransferWindows({context_.resources, context_.messages, context_.title,
+                             [this] { return context_.port.name(); }, context_.settingsPath},
+                            this);
     // While a Process window is open, only what the transfer rules allow runs.
     commands_.setGuard([this](CommandId command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
@@ -110,6 +110,7 @@ CMainFrame::CMainFrame(FrameContext& context)
     connectCommands();
     connectTransferCommands();
     connectPrintCommands();
+    writeSafety_ = new WriteSafetyCommands(*this, context_);
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {

@@ -37,6 +37,7 @@ class MessageBoxes;
 class RecentFileMenu;
 class WindowMenu;
 class TransferWindows;
+class WriteSafetyCommands;
 
 // The process-wide state the frame works with; owned by the application.
 struct FrameContext {
@@ -70,6 +71,7 @@ class CMainFrame : public QMainWindow {
     WindowMenu* windowMenu() const { return windowMenu_; }
     RecentFileMenu* recentFiles() const { return recentFiles_; }
     TransferWindows& transfers() { return *transfers_; }
+    WriteSafetyCommands& writeSafety() { return *writeSafety_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.
@@ -146,6 +148,7 @@ class CMainFrame : public QMainWindow {
     WindowMenu* windowMenu_ = nullptr;
     RecentFileMenu* recentFiles_ = nullptr;
     TransferWindows* transfers_ = nullptr;
+    WriteSafetyCommands* writeSafety_ = nullptr;
 };
 
 }  // namespace kw::app

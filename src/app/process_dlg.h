@@ -1,15 +1,19 @@
 #pragma once
 // CProcessDlg: the modeless Process window (dialog 146) of one document's Read and
-// Write. It keeps the commands' state and at Start hands the session to a transfer
-// worker; the session's calls come back to the window on the user-interface thread, so
-// the program answers meanwhile and Cancel can be pressed at any moment.
+// Write. It keeps the commands' state and at Start hands the session to a worker: a Read
+// to a transfer worker, a Write (and a restored backup) to a safe-write worker whose
+// steps the preferences choose. Their calls come back to the window on the
+// user-interface thread, so the program answers meanwhile and Cancel can be pressed at
+// any moment.
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/template_dialog.h"
 #include "link/transfer_commands.h"
+#include "session/safe_write_worker.h"
 #include "session/transfer_worker.h"
 
 class QLabel;
@@ -20,7 +24,7 @@ namespace kw::app {
 
 class MessageBoxes;
 
-class CProcessDlg : public TemplateDialog, private TransferShell {
+class CProcessDlg : public TemplateDialog, private TransferShell, private SafeWriteShell {
     Q_OBJECT
   public:
     struct Context {
@@ -28,6 +32,7 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
         MessageBoxes& messages;
         QString applicationTitle;  // the caption of the built-in messages
         std::function<std::string()> portName;
+        std::string settingsPath;  // the per-user settings store: the write preferences
     };
 
     // `grid` and `image` belong to the document whose transfers this window runs; the
@@ -39,11 +44,14 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
     // The Read and Write commands: each opens the window unless it is open already.
     void onRead();
     void onWrite();
+    // Program > Restore Backup: a Write of `backup` exactly as it is, without the grid.
+    void onRestore(const RadioImage& backup);
 
     const TransferCommands& commands() const { return commands_; }
     QPushButton* startButton() const { return start_; }
     QLabel* statusLine() const { return status_; }
     QProgressBar* progressBar() const { return progress_; }
+    QLabel* stepLine() const { return step_; }
 
   signals:
     // The window opened, its transfer started, or it closed.
@@ -60,7 +68,10 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
     void onCancel() override { reject(); }
 
   private:
-    void offerWindow(bool offered);
+    void offerWindow(bool offered, const QString& title);
+    void startSafeWrite();
+    // The outcome of a safe write that is not a plain success or a decline.
+    void reportSafeWrite(const SafeWriteResult& result);
 
     // TransferShell: the window's status line, bar and message boxes.
     void setStatus(BuiltInText text) override;
@@ -68,6 +79,12 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
     RetryAnswer askRetry(MessageId id) override;
     void showMessage(const TransferMessage& message) override;
     void transferFinished(const TransferResult& result, const RadioImage& transferred) override;
+    // SafeWriteShell: the step over the bar, the changes window and the outcome.
+    void beginStep(SafeWriteStep step) override;
+    bool confirmChanges(const std::vector<ImageDifference>& changes) override;
+    void safeWriteFinished(const SafeWriteResult& result) override;
+    void endTransfer(const TransferResult& result, const RadioImage& transferred,
+                     const RadioImage& summarised);
 
     Context context_;
     GridSync& grid_;
@@ -76,9 +93,13 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
     QPushButton* start_;
     QLabel* status_;
     QProgressBar* progress_;
+    QLabel* step_;
     QString notStartedText_;
+    std::optional<RadioImage> restoring_;  // the backup a restore writes
     std::chrono::steady_clock::time_point started_;
-    TransferWorker worker_;  // last: it is gone before the rest of the window
+    // Last: they are gone before the rest of the window.
+    TransferWorker worker_;
+    SafeWriteWorker safeWorker_;
 };
 
 }  // namespace kw::app

@@ -26,7 +26,7 @@ constexpr TopicRange program(int first, int last, std::string_view page) {
     return {HelpWindow::Program, first, last, page};
 }
 
-constexpr std::array<TopicRange, 25> kTopics{{
+constexpr std::array<TopicRange, 28> kTopics{{
     commands(kFileNew, kFileNew, "file_new.html"),
     commands(kFileOpen, kFileOpen, "file_open.html"),
     commands(kFileClose, kFileClose, "file_close.html"),
@@ -44,6 +44,9 @@ constexpr std::array<TopicRange, 25> kTopics{{
     commands(kOptionalFeatures, kOptionalFeatures, "optional_features.html"),
     commands(kHelpTopics, kHelpTopics, "index.html"),
     commands(kLanguage, kLanguage, "language.html"),
+    commands(kPreferences, kPreferences, "safe_write.html"),
+    commands(kRestoreBackup, kOpenBackup, "safe_write.html"),
+    commands(kCompare, kCompare, "compare.html"),
     program(control::kModelList, control::kModelList, "product_information.html"),
     program(control::kLowerLimit, control::kUpperLimit, "product_information.html"),
     program(control::kEnglish, control::kChinese, "language.html"),

@@ -55,6 +55,10 @@ inline constexpr std::array<StringSetting, 4> kRecentFiles{{
     {kRecentFileSection, "File3", kMaxPathBytes, ""},
     {kRecentFileSection, "File4", kMaxPathBytes, ""},
 }};
+// The desktop program's Write: what it does around the write itself (1 on, 0 off).
+inline constexpr DwordSetting kBackupBeforeWrite{kKeySection, "BackupBeforeWrite", 1};
+inline constexpr DwordSetting kShowChangesBeforeWrite{kKeySection, "ShowChangesBeforeWrite", 1};
+inline constexpr DwordSetting kVerifyAfterWrite{kKeySection, "VerifyAfterWrite", 1};
 
 }  // namespace settings
 }  // namespace kw

@@ -8,8 +8,8 @@ namespace kw::chinese {
 using std::string_view_literals::operator""sv;
 
 inline constexpr auto kMainFile = translated(
-    english::kMainFile,
-    {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, ""sv, "打印设置(&R)..."sv, ""sv, "退出(&X)"sv});
+    english::kMainFile, {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, "打开备份(&B)..."sv, ""sv,
+                         "打印设置(&R)..."sv, ""sv, "退出(&X)"sv});
 inline constexpr auto kMainView = translated(english::kMainView, {"工具栏(&T)"sv, "状态栏(&S)"sv});
 inline constexpr auto kMainHelp = translated(english::kMainHelp, {"关于(&A)..."sv});
 inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
@@ -18,16 +18,19 @@ inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
     {"帮助(&H)", kMainHelp},
 }};
 
-inline constexpr auto kDocFile = translated(
-    english::kDocFile, {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, "关闭(&C)"sv,
-                        "保存(&S)\tCtrl+S"sv, "另存为(&A)..."sv, ""sv, "打印(&P)...\tCtrl+P"sv,
-                        "打印预览"sv, "打印设置..."sv, ""sv, "退出(&E)"sv});
+inline constexpr auto kDocFile =
+    translated(english::kDocFile,
+               {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, "打开备份(&B)..."sv, "关闭(&C)"sv,
+                "保存(&S)\tCtrl+S"sv, "另存为(&A)..."sv, ""sv, "打印(&P)...\tCtrl+P"sv,
+                "打印预览"sv, "打印设置..."sv, ""sv, "退出(&E)"sv});
 inline constexpr auto kDocEdit =
     translated(english::kDocEdit,
                {"机型设置"sv, "信道信息"sv, ""sv, "可选功能"sv, ""sv, "DTMF"sv, "按键设置"sv});
-inline constexpr auto kDocProgram =
-    translated(english::kDocProgram, {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv});
-inline constexpr auto kDocSetup = translated(english::kDocSetup, {"端口设置"sv, "语言"sv});
+inline constexpr auto kDocProgram = translated(
+    english::kDocProgram,
+    {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv, ""sv, "比较(&C)..."sv, "恢复备份(&B)..."sv});
+inline constexpr auto kDocSetup =
+    translated(english::kDocSetup, {"端口设置"sv, "语言"sv, "首选项..."sv});
 inline constexpr auto kDocView =
     translated(english::kDocView, {"工具栏(&T)"sv, "状态栏(&S)"sv, ""sv, "导航栏(&B)   Ctrl+B"sv});
 inline constexpr auto kDocHelp =
@@ -71,7 +74,11 @@ inline constexpr auto kStrings =
                                    "显示信道表\n信道信息"sv,
                                    "编辑整机选项和密码\n可选功能"sv,
                                    "列出帮助主题\n帮助主题"sv,
-                                   "切换界面语言；程序将重新启动\n语言"sv});
+                                   "切换界面语言；程序将重新启动\n语言"sv,
+                                   "选择每次写频前后要做的事\n首选项"sv,
+                                   "列出与另一文档、文件或对讲机的差异\n比较"sv,
+                                   "把备份写回对讲机\n恢复备份"sv,
+                                   "打开对讲机存储器的备份\n打开备份"sv});
 
 inline constexpr std::string_view kDialogFont = "WenQuanYi Micro Hei";
 
@@ -88,10 +95,17 @@ inline constexpr auto kPortSettingControls =
                {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
                 ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
 
-inline constexpr auto kProcessControls =
-    translated(english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv});
+inline constexpr auto kProcessControls = translated(
+    english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv, ""sv});
 
-inline constexpr std::array<DialogResource, 5> kDialogs{{
+inline constexpr auto kPreferencesControls =
+    translated(english::kPreferencesControls,
+               {"写频前备份对讲机"sv, "写频前显示更改"sv, "写频后校验"sv, "确定"sv, "取消"sv});
+inline constexpr auto kCompareWithControls =
+    translated(english::kCompareWithControls, {"把文档与以下比较"sv, "另一个已打开的文档"sv, ""sv,
+                                               "文件..."sv, "对讲机"sv, "确定"sv, "取消"sv});
+
+inline constexpr std::array<DialogResource, 7> kDialogs{{
     {resource::kAboutDialog, "关于本程序", english::kDialogs[0].width, english::kDialogs[0].height,
      kDialogFont, english::kDialogPointSize, kAboutControls},
     {resource::kProductInfoDialog, "机型设置", english::kDialogs[1].width,
@@ -102,6 +116,10 @@ inline constexpr std::array<DialogResource, 5> kDialogs{{
      english::kDialogs[3].height, kDialogFont, english::kDialogPointSize, kPortSettingControls},
     {resource::kProcessDialog, "进程", english::kDialogs[4].width, english::kDialogs[4].height,
      kDialogFont, english::kDialogPointSize, kProcessControls},
+    {resource::kPreferencesDialog, "首选项", english::kDialogs[5].width,
+     english::kDialogs[5].height, kDialogFont, english::kDialogPointSize, kPreferencesControls},
+    {resource::kCompareWithDialog, "比较", english::kDialogs[6].width, english::kDialogs[6].height,
+     kDialogFont, english::kDialogPointSize, kCompareWithControls},
 }};
 
 }  // namespace kw::chinese

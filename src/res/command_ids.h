@@ -41,6 +41,11 @@ inline constexpr CommandId kDtmf{32789};
 inline constexpr CommandId kHelpTopics{32793};
 inline constexpr CommandId kLanguage{32799};
 inline constexpr CommandId kKeyAssignment{32800};
+// Safe write, backups and compare.
+inline constexpr CommandId kPreferences{32840};
+inline constexpr CommandId kCompare{32841};
+inline constexpr CommandId kRestoreBackup{32842};
+inline constexpr CommandId kOpenBackup{32843};
 
 inline constexpr CommandId kFileNew{57600};
 inline constexpr CommandId kFileOpen{57601};
@@ -74,6 +79,8 @@ inline constexpr int kProductInfoDialog = 135;
 inline constexpr int kProcessDialog = 146;
 inline constexpr int kLanguageDialog = 201;
 inline constexpr int kPortSettingDialog = 204;
+inline constexpr int kPreferencesDialog = 220;
+inline constexpr int kCompareWithDialog = 221;
 
 inline constexpr StringId kIdleMessage{57345};  // "Ready"
 inline constexpr StringId kIndicatorCaps{59137};
@@ -100,6 +107,14 @@ inline constexpr int kLowerLimit = 1113;
 inline constexpr int kUpperLimit = 1114;
 inline constexpr int kProcessStatus = 1062;
 inline constexpr int kProcessProgress = 1245;
+inline constexpr int kProcessStep = 1246;  // the step of a safe write
+inline constexpr int kBackupBeforeWrite = 1300;
+inline constexpr int kShowChangesBeforeWrite = 1301;
+inline constexpr int kVerifyAfterWrite = 1302;
+inline constexpr int kCompareDocument = 1310;
+inline constexpr int kCompareDocumentList = 1311;
+inline constexpr int kCompareFile = 1312;
+inline constexpr int kCompareRadio = 1313;
 }  // namespace control
 
 }  // namespace kw

@@ -12,9 +12,10 @@ namespace kw::english {
 using namespace command;
 using namespace control;
 
-inline constexpr std::array<MenuItemResource, 6> kMainFile{{
+inline constexpr std::array<MenuItemResource, 7> kMainFile{{
     {kFileNew, "&New\tCtrl+N"},
     {kFileOpen, "&Open...\tCtrl+O"},
+    {kOpenBackup, "Open &Backup..."},
     {kSeparator, {}},
     {kFilePrintSetup, "P&rint Setup..."},
     {kSeparator, {}},
@@ -31,9 +32,10 @@ inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
     {"&Help", kMainHelp},
 }};
 
-inline constexpr std::array<MenuItemResource, 11> kDocFile{{
+inline constexpr std::array<MenuItemResource, 12> kDocFile{{
     {kFileNew, "&New\tCtrl+N"},
     {kFileOpen, "&Open...\tCtrl+O"},
+    {kOpenBackup, "Open &Backup..."},
     {kFileClose, "&Close"},
     {kFileSave, "&Save\tCtrl+S"},
     {kFileSaveAs, "Save &As..."},
@@ -53,13 +55,17 @@ inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
     {kDtmf, "DTMF"},
     {kKeyAssignment, "Key Assignment"},
 }};
-inline constexpr std::array<MenuItemResource, 2> kDocProgram{{
+inline constexpr std::array<MenuItemResource, 5> kDocProgram{{
     {kRead, "&Read    Ctrl+R"},
     {kWrite, "&Write   Ctrl+W"},
+    {kSeparator, {}},
+    {kCompare, "&Compare..."},
+    {kRestoreBackup, "Restore &Backup..."},
 }};
-inline constexpr std::array<MenuItemResource, 2> kDocSetup{{
+inline constexpr std::array<MenuItemResource, 3> kDocSetup{{
     {kComSetup, "Com Setup"},
     {kLanguage, "Language"},
+    {kPreferences, "Preferences..."},
 }};
 inline constexpr std::array<MenuItemResource, 4> kDocView{{
     {kViewToolbar, "&Toolbar"},
@@ -110,7 +116,7 @@ inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
     {"Alt+Backspace", kEditUndo},
 }};
 
-inline constexpr std::array<StringResource, 25> kStrings{{
+inline constexpr std::array<StringResource, 29> kStrings{{
     {resource::kIdleMessage, "Ready"},
     {resource::kIndicatorCaps, "CAP"},
     {resource::kIndicatorNum, "NUM"},
@@ -136,6 +142,10 @@ inline constexpr std::array<StringResource, 25> kStrings{{
     {kOptionalFeatures, "Edit the radio-wide options and the password\nOptional Features"},
     {kHelpTopics, "List the help topics\nHelp Topics"},
     {kLanguage, "Switch the interface language; the program starts again\nLanguage"},
+    {kPreferences, "Choose what every Write does around itself\nPreferences"},
+    {kCompare, "List the differences from another document, a file or the radio\nCompare"},
+    {kRestoreBackup, "Write a backup back to the radio\nRestore Backup"},
+    {kOpenBackup, "Open a backup of a radio's memory\nOpen Backup"},
 }};
 
 inline constexpr std::string_view kDialogFont = "Times New Roman";
@@ -195,15 +205,41 @@ inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
 }};
 
-inline constexpr std::array<ControlResource, 5> kProcessControls{{
+inline constexpr std::array<ControlResource, 6> kProcessControls{{
     {kOk, ControlKind::DefaultPushButton, "Start", {7, 7, 38, 12}, true},
     {kUnnamedStatic, ControlKind::Static, "Progress：", {7, 39, 39, 8}},
     {kProcessStatus, ControlKind::Static, "Not start yet", {48, 39, 110, 9}},
     {kCancel, ControlKind::PushButton, "Cancel", {162, 38, 38, 12}},
     {kProcessProgress, ControlKind::ProgressBar, {}, {6, 25, 195, 9}},
+    {kProcessStep, ControlKind::Static, {}, {52, 9, 150, 9}},
 }};
 
-inline constexpr std::array<DialogResource, 5> kDialogs{{
+inline constexpr std::array<ControlResource, 5> kPreferencesControls{{
+    {kBackupBeforeWrite,
+     ControlKind::CheckBox,
+     "Back up the radio before writing",
+     {12, 10, 160, 10},
+     true},
+    {kShowChangesBeforeWrite,
+     ControlKind::CheckBox,
+     "Show the changes before writing",
+     {12, 26, 160, 10}},
+    {kVerifyAfterWrite, ControlKind::CheckBox, "Verify after writing", {12, 42, 160, 10}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {42, 62, 40, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {102, 62, 40, 14}},
+}};
+
+inline constexpr std::array<ControlResource, 7> kCompareWithControls{{
+    {kUnnamedStatic, ControlKind::GroupBox, "Compare the document with", {7, 5, 206, 66}},
+    {kCompareDocument, ControlKind::RadioButton, "Another open document", {14, 18, 96, 10}, true},
+    {kCompareDocumentList, ControlKind::DropDownList, {}, {112, 17, 94, 60}},
+    {kCompareFile, ControlKind::RadioButton, "A file...", {14, 34, 96, 10}},
+    {kCompareRadio, ControlKind::RadioButton, "The radio", {14, 50, 96, 10}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {52, 78, 40, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {128, 78, 40, 14}},
+}};
+
+inline constexpr std::array<DialogResource, 7> kDialogs{{
     {resource::kAboutDialog, "About Program", 250, 70, kDialogFont, kDialogPointSize,
      kAboutControls},
     {resource::kProductInfoDialog, "Product Information", 155, 107, kDialogFont, kDialogPointSize,
@@ -213,6 +249,10 @@ inline constexpr std::array<DialogResource, 5> kDialogs{{
     {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
      kPortSettingControls},
     {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize, kProcessControls},
+    {resource::kPreferencesDialog, "Preferences", 184, 84, kDialogFont, kDialogPointSize,
+     kPreferencesControls},
+    {resource::kCompareWithDialog, "Compare", 220, 100, kDialogFont, kDialogPointSize,
+     kCompareWithControls},
 }};
 
 }  // namespace kw::english

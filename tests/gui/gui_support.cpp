@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/settings_store.h"
@@ -23,6 +24,8 @@ ProgramDir::ProgramDir(const std::string& ini) {
     std::filesystem::copy(source / "help", dir_.file("help"),
                           std::filesystem::copy_options::recursive);
     std::filesystem::copy(source / "title.ico", dir_.file("title.ico"));
+    // Backups taken before a Write land here, never in the user's own folder.
+    ::setenv("XDG_DATA_HOME", dir_.file("data").c_str(), 1);
 }
 
 std::string ProgramDir::settingsFile(const std::string& appName) const {

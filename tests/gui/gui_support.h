@@ -27,6 +27,8 @@ class ProgramDir {
     std::string configHome() const { return dir_.file("config"); }
     std::string file(const std::string& name) const { return dir_.file(name); }
     std::string settingsFile(const std::string& appName = "KWTest") const;
+    // Where the program keeps its backups: under this folder's data home.
+    std::string backupsFolder() const { return dir_.file("data/kwprog/backups"); }
 
   private:
     TempDir dir_;

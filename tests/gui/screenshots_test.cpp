@@ -1,19 +1,23 @@
 // Pictures for the user guide, in both languages: the channel view with data, also in a
-// maximised window, the Process window during a Read and the Optional Features dialog.
+// maximised window, the Process window during a Read, the Optional Features dialog, the
+// Preferences, the changes window of a Write and Compare.
 // Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/differences_dlg.h"
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
 #include "app/process_dlg.h"
 #include "app/transfer_windows.h"
+#include "app/write_safety_commands.h"
 #include "channel_entry.h"
 #include "e2e/cli_process.h"
 #include "gui_support.h"
@@ -75,6 +79,60 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return window->commands().state() == ProcessWindowState::Absent; }, 60000));
     EXPECT_TRUE(taken);
+    EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
+}
+
+TEST_P(Screenshots, PreferencesChangesAndCompare) {
+    const char* folder = std::getenv("KW_SHOT_DIR");
+    if (!folder || !*folder) {
+        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
+    }
+    const bool chinese = GetParam() == Language::Chinese;
+    const QString prefix =
+        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
+    const auto save = [&](QWidget* widget, const char* name) {
+        EXPECT_TRUE(widget->grab().save(prefix + QString::fromLatin1(name))) << name;
+    };
+
+    auto sim = startSim({"--model", "KW-217V"});
+    ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    RunningProgram run(dir, {}, sim.device());
+    ASSERT_TRUE(run.start());
+    app::CMainFrame& frame = run.frame();
+    frame.showNormal();
+    app::CChildFrame* child = frame.activeChild();
+    ASSERT_TRUE(enterChannels(*child, run.program.product()));
+
+    withModalDialog([&] { frame.commands().trigger(command::kPreferences); },
+                    [&](QWidget* dialog) { save(dialog, "preferences.png"); });
+
+    // The changes window of a Write, answered Cancel.
+    app::CProcessDlg* window = frame.transfers().windowOf(child);
+    frame.commands().trigger(command::kWrite);
+    withModalDialog(
+        [&] {
+            QTest::mouseClick(window->startButton(), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return window->commands().state() == ProcessWindowState::Absent; }, 60000));
+        },
+        [&](QWidget* dialog) {
+            QTest::qWait(100);
+            save(dialog, "changes.png");
+        });
+
+    // Compare with a new document: every channel entered above differs.
+    frame.newDocument();
+    frame.mdiArea()->setActiveSubWindow(child);
+    withModalDialog([&] { frame.commands().trigger(command::kCompare); },
+                    [&](QWidget* dialog) {
+                        save(dialog, "compare-with.png");
+                        QTest::mouseClick(static_cast<app::TemplateDialog*>(dialog)->control(1),
+                                          Qt::LeftButton);
+                    });
+    app::CDifferencesDlg* comparison = frame.writeSafety().comparison();
+    ASSERT_NE(comparison, nullptr);
+    QTest::qWait(100);
+    save(comparison, "compare.png");
     EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
 }
 

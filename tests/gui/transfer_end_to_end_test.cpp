@@ -18,6 +18,7 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/optional_features_dlg.h"
+#include "app/preferences_dlg.h"
 #include "app/process_dlg.h"
 #include "app/program_view.h"
 #include "app/transfer_windows.h"
@@ -38,6 +39,9 @@ class TransferEndToEnd : public testing::Test {
   protected:
     void startProgram(const std::vector<std::string>& simArguments) {
         sim_.emplace(startSim(simArguments));
+        // Plain Writes: nothing read before or after them.
+        ASSERT_TRUE(app::storeWritePreferences(SettingsStore(dir_.settingsFile()),
+                                               {false, false, false}));
         run_.emplace(dir_, QStringList{}, sim_->device());
         ASSERT_TRUE(run_->start());
     }

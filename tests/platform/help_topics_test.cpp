@@ -22,6 +22,9 @@ TEST(HelpTopics, ContextNumbersNameTheirPages) {
     EXPECT_EQ(helpPageFor(program(57604)), "file_save.html");
     EXPECT_EQ(helpPageFor(program(129)), "main_window.html");
     EXPECT_EQ(helpPageFor(program(32793)), "index.html");
+    EXPECT_EQ(helpPageFor(program(32840)), "safe_write.html");  // Preferences
+    EXPECT_EQ(helpPageFor(program(32843)), "safe_write.html");  // Open Backup
+    EXPECT_EQ(helpPageFor(program(32841)), "compare.html");
     EXPECT_EQ(helpPageFor(program(4711)), "index.html");
 }
 
