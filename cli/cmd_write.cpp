@@ -3,12 +3,13 @@
 #include "commands.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "trace_option.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 3> kOptions{{kPortOption, kRetryOption, kQuietOption}};
+constexpr std::array<Option, 4> kOptions{{kPortOption, kRetryOption, kQuietOption, kTraceOption}};
 
 int runWrite(const Arguments& arguments, CommandContext& context) {
     DocumentSession document(context.product, Language::English);
@@ -20,17 +21,13 @@ int runWrite(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 3> kHelp{{kPortHelp, kRetryHelp, kQuietHelp}};
+constexpr std::array<OptionHelp, 4> kHelp{{kPortHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
 constexpr std::array<std::string_view, 2> kExamples{
     "kwprog-cli write --port COM1 radio.dat",
     "kwprog-cli write --port /dev/serial/by-id/usb-cable radio.dat --retry 3"};
 
-const Command kWriteCommand{"write",
-                            "--port PORT FILE.dat [--retry N] [--quiet]",
-                            kOptions,
-                            1,
-                            1,
-                            runWrite,
-                            {"Writes the document into the radio.", kHelp, kExamples, {}}};
+const Command kWriteCommand{
+    "write",  "--port PORT FILE.dat [--retry N] [--quiet] [--trace FILE]",  kOptions, 1, 1,
+    runWrite, {"Writes the document into the radio.", kHelp, kExamples, {}}};
 
 }  // namespace kw::cli

@@ -10,6 +10,7 @@
 #include "link/transfer_commands.h"
 #include "session/transfer_summary.h"
 #include "terminal_observer.h"
+#include "trace_option.h"
 
 namespace kw::cli {
 namespace {
@@ -49,6 +50,10 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
         context.err << "Name the radio's port with --port (COM1-COM16 or a device path).\n";
         return kBadInput;
     }
+    const auto trace = traceOf(arguments, context);
+    if (!trace) {
+        return kBadInput;
+    }
     TransferCommands commands;
     const bool offered =
         direction == TransferDirection::Read ? commands.onRead() : commands.onWrite(document);
@@ -61,9 +66,9 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;
     TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO, style, direction);
-    PosixSerialPort port;
+    const auto port = withTrace(std::make_unique<PosixSerialPort>(), *trace);
     ThreadSleeper sleeper;
-    ProgrammingSession session(port, observer, sleeper);
+    ProgrammingSession session(*port, observer, sleeper);
     const TransferResult result =
         commands.onTransfer(document, session, document.image(), portName);
     observer.finish();
