@@ -23,5 +23,6 @@ extern const Command kPortsCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
 extern const Command kCompletionCommand;
+extern const Command kDoctorCommand;
 
 }  // namespace kw::cli
