@@ -3,31 +3,51 @@
 #include "commands.h"
 #include "document_report.h"
 #include "exit_status.h"
+#include "link/transfer_commands.h"
+#include "safe_write_run.h"
 #include "trace_option.h"
-#include "transfer_run.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 4> kOptions{{kPortOption, kRetryOption, kQuietOption, kTraceOption}};
+constexpr std::array<Option, 8> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
+                                          kDryRunOption, kRetryOption, kQuietOption, kTraceOption}};
 
+// The document goes through the Write command's commits, then into a safe write.
 int runWrite(const Arguments& arguments, CommandContext& context) {
     DocumentSession document(context.product, Language::English);
     if (!openDocument(document, arguments.positionals()[0], context)) {
         return kBadInput;
     }
-    return runTransfer(TransferDirection::Write, document, arguments, context);
+    TransferCommands commands;
+    if (!commands.onWrite(document) || !commands.start()) {
+        return kBadInput;
+    }
+    const RadioImage image = commands.beginTransfer(document, document.image());
+    return runSafeWrite(image, arguments, context);
 }
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 4> kHelp{{kPortHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
-constexpr std::array<std::string_view, 2> kExamples{
+constexpr std::array<OptionHelp, 8> kHelp{{kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp,
+                                           kDryRunHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
+constexpr std::array<std::string_view, 3> kExamples{
     "kwprog-cli write --port COM1 radio.dat",
-    "kwprog-cli write --port /dev/serial/by-id/usb-cable radio.dat --retry 3"};
+    "kwprog-cli write --port /dev/ttyUSB0 radio.dat --dry-run",
+    "kwprog-cli write --port /dev/serial/by-id/usb-cable radio.dat --yes --retry 3"};
 
 const Command kWriteCommand{
-    "write",  "--port PORT FILE.dat [--retry N] [--quiet] [--trace FILE]",  kOptions, 1, 1,
-    runWrite, {"Writes the document into the radio.", kHelp, kExamples, {}}};
+    "write",
+    "--port PORT FILE.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] [--quiet] "
+    "[--trace FILE]",
+    kOptions,
+    1,
+    1,
+    runWrite,
+    {"Writes the document into the radio: backs the radio up, shows the changes, asks, "
+     "writes and reads it back to compare.",
+     kHelp, kExamples,
+     "Exit status 3 when the radio fails or the read-back differs, 4 when the question is "
+     "answered No.\n"}};
 
 }  // namespace kw::cli

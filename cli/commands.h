@@ -22,6 +22,9 @@ extern const Command kImportCommand;
 extern const Command kPortsCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
+extern const Command kRestoreCommand;
+extern const Command kBackupsCommand;
+extern const Command kDiffCommand;
 extern const Command kCompletionCommand;
 extern const Command kDoctorCommand;
 

@@ -14,16 +14,32 @@ namespace {
 constexpr int kBarWidth = 40;
 constexpr Language kLanguage = Language::English;
 
-std::optional<RetryAnswer> retryChoiceOf(std::string_view answer) {
+std::string lowerCase(std::string_view text) {
     std::string word;
-    for (const char c : answer) {
+    for (const char c : text) {
         word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
+    return word;
+}
+
+std::optional<RetryAnswer> retryChoiceOf(std::string_view answer) {
+    const std::string word = lowerCase(answer);
     if (word == "r" || word == "retry") {
         return RetryAnswer::Retry;
     }
     if (word.empty() || word == "c" || word == "cancel") {
         return RetryAnswer::Cancel;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> yesNoChoiceOf(std::string_view answer) {
+    const std::string word = lowerCase(answer);
+    if (word == "y" || word == "yes") {
+        return true;
+    }
+    if (word.empty() || word == "n" || word == "no") {
+        return false;
     }
     return std::nullopt;
 }
@@ -62,7 +78,8 @@ void TerminalObserver::setProgress(int position) {
 void TerminalObserver::drawBar(int position, std::chrono::milliseconds elapsed) {
     const int filled = position * kBarWidth / kProgressRange;
     char line[160];
-    std::snprintf(line, sizeof line, "\r[%s%s] %3d%% %3d/%d %4lld.%01llds",
+    std::snprintf(line, sizeof line, "\r%s%s[%s%s] %3d%% %3d/%d %4lld.%01llds", label_.c_str(),
+                  label_.empty() ? "" : " ",
                   std::string(static_cast<std::size_t>(filled), '#').c_str(),
                   std::string(static_cast<std::size_t>(kBarWidth - filled), '.').c_str(),
                   position * 100 / kProgressRange, position, kProgressRange,
@@ -82,8 +99,10 @@ void TerminalObserver::writeTenth(int position, std::chrono::milliseconds elapse
     }
     tenthsShown_ = tenths;
     char line[96];
-    std::snprintf(line, sizeof line, "%s %d%% %d/%d %lld.%01lld s\n",
-                  direction_ == TransferDirection::Read ? "Read" : "Write", tenths * 10, position,
+    const char* name = !label_.empty()                         ? label_.c_str()
+                       : direction_ == TransferDirection::Read ? "Read"
+                                                               : "Write";
+    std::snprintf(line, sizeof line, "%s %d%% %d/%d %lld.%01lld s\n", name, tenths * 10, position,
                   kProgressRange, static_cast<long long>(elapsed.count() / 1000),
                   static_cast<long long>(elapsed.count() % 1000 / 100));
     err_ << line << std::flush;
@@ -115,22 +134,48 @@ RetryAnswer TerminalObserver::askOnTerminal() {
     err_ << '\n';
     for (;;) {
         err_ << "Retry or Cancel? [r/C] " << std::flush;
-        std::string answer;
-        char c = 0;
-        bool lineEnded = false;
-        while (interrupts_.waitReadable(inputFd_) && ::read(inputFd_, &c, 1) == 1 &&
-               !(lineEnded = c == '\n')) {
-            answer += c;
-        }
-        if (interrupts_.interrupted() || !lineEnded) {
-            err_ << '\n';
+        const auto answer = readAnswerLine();
+        if (!answer) {
             return RetryAnswer::Cancel;
         }
-        if (const auto choice = retryChoiceOf(answer)) {
+        if (const auto choice = retryChoiceOf(*answer)) {
             cancelledByUser_ = *choice == RetryAnswer::Cancel;
             return *choice;
         }
     }
+}
+
+std::optional<bool> TerminalObserver::askYesNo(std::string_view question) {
+    endBarLine();
+    shownStatus_.reset();
+    if (!::isatty(inputFd_)) {
+        return std::nullopt;
+    }
+    for (;;) {
+        err_ << question << " [y/N] " << std::flush;
+        const auto answer = readAnswerLine();
+        if (!answer) {
+            return std::nullopt;
+        }
+        if (const auto choice = yesNoChoiceOf(*answer)) {
+            return *choice;
+        }
+    }
+}
+
+std::optional<std::string> TerminalObserver::readAnswerLine() {
+    std::string answer;
+    char c = 0;
+    bool lineEnded = false;
+    while (interrupts_.waitReadable(inputFd_) && ::read(inputFd_, &c, 1) == 1 &&
+           !(lineEnded = c == '\n')) {
+        answer += c;
+    }
+    if (interrupts_.interrupted() || !lineEnded) {
+        err_ << '\n';
+        return std::nullopt;
+    }
+    return answer;
 }
 
 void TerminalObserver::showMessage(const TransferMessage& message) {
@@ -139,7 +184,7 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
     if (!message.detail.empty()) {
         err_ << message.detail << '\n';
     }
-    if (direction_ == TransferDirection::Read &&
+    if (direction_ == TransferDirection::Read && label_.empty() &&
         message.text == std::variant<MessageId, BuiltInText>(BuiltInText::PasswordError)) {
         err_ << "The radio has a password; give it with --password or --into a document "
                 "holding it.\n";
@@ -148,6 +193,15 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
         err_ << "\"kwprog-cli ports\" lists the ports and which are free.\n";
     }
     err_ << std::flush;
+}
+
+void TerminalObserver::beginStep(std::string_view label, TransferDirection direction) {
+    endBarLine();
+    label_ = label;
+    direction_ = direction;
+    tenthsShown_ = 0;
+    started_ = std::chrono::steady_clock::now();
+    shownStatus_.reset();
 }
 
 void TerminalObserver::finish() {

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "interrupt_watch.h"
 #include "link/programming_session.h"
@@ -33,6 +35,13 @@ class TerminalObserver final : public SessionObserver {
     RetryAnswer askRetry(MessageId id) override;
     void showMessage(const TransferMessage& message) override;
 
+    // A new transfer of a series begins under `label` ("Backup", "Write", "Verify"): its
+    // progress gets a bar (or lines) of its own, named by the label.
+    void beginStep(std::string_view label, TransferDirection direction);
+    // Asks `question` on the terminal; nothing when the input is no terminal or Ctrl-C
+    // came first. An empty answer is No.
+    std::optional<bool> askYesNo(std::string_view question);
+
     // Ends the bar's line once the transfer is over.
     void finish();
     // Some of the radio's blocks have moved.
@@ -45,6 +54,8 @@ class TerminalObserver final : public SessionObserver {
     void writeTenth(int position, std::chrono::milliseconds elapsed);
     void endBarLine();
     RetryAnswer askOnTerminal();
+    // A line typed on the input; nothing when Ctrl-C or the end of the input came first.
+    std::optional<std::string> readAnswerLine();
 
     std::ostream& err_;
     InterruptWatch& interrupts_;
@@ -52,6 +63,7 @@ class TerminalObserver final : public SessionObserver {
     int inputFd_;
     ProgressStyle style_;
     TransferDirection direction_;
+    std::string label_;  // the step's name, when the transfer is one of a series
     int tenthsShown_ = 0;
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::optional<BuiltInText> shownStatus_;

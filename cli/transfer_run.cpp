@@ -39,15 +39,27 @@ void warnIfPartlyWritten(TransferDirection direction, const TerminalObserver& ob
 
 }  // namespace
 
-int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
-                CommandContext& context) {
+std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
+                                                   CommandContext& context) {
     const auto retries = retriesOf(arguments, context.err);
     if (!retries) {
-        return kBadInput;
+        return std::nullopt;
     }
     const std::string portName = arguments.value(kPortOption.name);
     if (portName.empty()) {
         context.err << "Name the radio's port with --port (COM1-COM16 or a device path).\n";
+        return std::nullopt;
+    }
+    const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
+                                : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
+                                                                 : ProgressStyle::Lines;
+    return TransferTerminal{*retries, portName, style};
+}
+
+int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
+                CommandContext& context) {
+    const auto terminal = transferTerminalOf(arguments, context);
+    if (!terminal) {
         return kBadInput;
     }
     const auto trace = traceOf(arguments, context);
@@ -60,17 +72,16 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     if (!offered || !commands.start()) {
         return kBadInput;
     }
-    const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
-                                : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
-                                                                 : ProgressStyle::Lines;
+    const ProgressStyle style = terminal->style;
     const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;
-    TerminalObserver observer(context.err, interrupts, *retries, STDIN_FILENO, style, direction);
+    TerminalObserver observer(context.err, interrupts, terminal->retries, STDIN_FILENO, style,
+                              direction);
     const auto port = withTrace(std::make_unique<PosixSerialPort>(), *trace);
     ThreadSleeper sleeper;
     ProgrammingSession session(*port, observer, sleeper);
     const TransferResult result =
-        commands.onTransfer(document, session, document.image(), portName);
+        commands.onTransfer(document, session, document.image(), terminal->portName);
     observer.finish();
     switch (result.outcome) {
         case TransferOutcome::Done:

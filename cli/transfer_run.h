@@ -3,10 +3,13 @@
 // serial port with the terminal as its user, and the exit status of the outcome.
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "command.h"
 #include "link/programming_session.h"
 #include "session/document_session.h"
+#include "terminal_observer.h"
 
 namespace kw::cli {
 
@@ -18,6 +21,17 @@ inline constexpr OptionHelp kPortHelp{"--port PORT",
                                       "the radio's port: COM1-COM16 or a device path"};
 inline constexpr OptionHelp kRetryHelp{"--retry N",
                                        "retry a failed frame up to N times (0-1000, default 0)"};
+
+// What every transfer on the command line takes from its options.
+struct TransferTerminal {
+    int retries = 0;
+    std::string portName;
+    ProgressStyle style = ProgressStyle::Bar;
+};
+
+// --retry, --port and --quiet, with the reason on the error stream when they are refused.
+[[nodiscard]] std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
+                                                                 CommandContext& context);
 
 // Runs the Process window's Start on `document`: grid commit, the whole session and,
 // after a Read, the refill. Returns the exit status; reports on the error stream.

@@ -24,7 +24,7 @@ namespace {
 
 using kw::Option;
 
-constexpr std::array<Option, 12> kOptions{{
+constexpr std::array<Option, 13> kOptions{{
     {"model"},
     {"image"},
     {"password"},
@@ -32,6 +32,7 @@ constexpr std::array<Option, 12> kOptions{{
     {"baud"},
     {"turnaround"},
     {"fault"},
+    {"fault-session"},
     {"link"},
     {"sessions"},
     {"fleet"},
@@ -49,8 +50,8 @@ constexpr int kMaxGapMs = 600000;
 
 constexpr std::string_view kUsage =
     "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
-    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--link PATH] "
-    "[--sessions N] [--fleet N [--per-radio S] [--gap MS]]\n";
+    "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--fault-session K] "
+    "[--link PATH] [--sessions N] [--fleet N [--per-radio S] [--gap MS]]\n";
 constexpr std::string_view kHelp =
     "A simulated KW-217V or KW-217U on a pseudo-terminal; prints its device path first.\n"
     "\n"
@@ -63,6 +64,7 @@ constexpr std::string_view kHelp =
     "  --turnaround MS          wait MS before each answer\n"
     "  --fault FAULT            one fault, such as silent, nak-at=ADDR or slow=MS (see the "
     "README)\n"
+    "  --fault-session K        the fault shows only in transfer K (1 the first), not in all\n"
     "  --link PATH              make PATH a symbolic link to the device\n"
     "  --sessions N             end after N transfers\n"
     "  --fleet N                N radios one after another (then end); --save FILE.dat saves\n"
@@ -159,6 +161,7 @@ int run(const std::vector<std::string>& words) {
         return kBadUsage;
     }
     options.turnaround = std::chrono::milliseconds(turnaroundMs);
+    kw::sim::Fault fault;
     kw::sim::FleetOptions fleet;
     int gapMs = static_cast<int>(fleet.gap.count());
     if (!parseCount(arguments, "fleet", kMaxFleet, fleet.radios) ||
@@ -173,13 +176,16 @@ int run(const std::vector<std::string>& words) {
         return kBadUsage;
     }
     if (arguments.has("fault")) {
-        const auto fault = kw::sim::parseFault(arguments.value("fault"));
-        if (!fault) {
+        const auto parsed = kw::sim::parseFault(arguments.value("fault"));
+        if (!parsed) {
             std::cerr << "Unknown fault \"" << arguments.value("fault")
                       << "\"; see the usage in the README.\n";
             return kBadUsage;
         }
-        options.fault = *fault;
+        fault = *parsed;
+    }
+    if (!parseCount(arguments, "fault-session", kMaxBaud, fault.session)) {
+        return kBadUsage;
     }
 
     // SIGTERM and SIGINT end the run through a descriptor the line waits on.
@@ -212,7 +218,7 @@ int run(const std::vector<std::string>& words) {
             };
         }
         const kw::sim::LineEnd end =
-            kw::sim::runRadioFleet(*line, kw::sim::memoryFromImage(image), options, fleet);
+            kw::sim::runRadioFleet(*line, kw::sim::memoryFromImage(image), fault, options, fleet);
         removeLink(linkPath);
         return end == kw::sim::LineEnd::LineError ? lineFailed() : saved ? kDone : kLineFailure;
     }
@@ -221,7 +227,7 @@ int run(const std::vector<std::string>& words) {
             saved = saveMemory(savePath, image, memory) && saved;
         };
     }
-    kw::sim::SimulatedRadio radio(kw::sim::memoryFromImage(image), options.fault);
+    kw::sim::SimulatedRadio radio(kw::sim::memoryFromImage(image), fault);
     const kw::sim::LineEnd end = kw::sim::runRadioLine(*line, radio, options);
     if (!savePath.empty()) {
         saved = saveMemory(savePath, image, radio.memory()) && saved;

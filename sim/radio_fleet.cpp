@@ -40,12 +40,12 @@ std::optional<LineEnd> silence(PseudoTerminal& line, std::chrono::milliseconds g
 
 }  // namespace
 
-LineEnd runRadioFleet(PseudoTerminal& line, const RadioMemory& fresh, const LineOptions& options,
-                      const FleetOptions& fleet) {
+LineEnd runRadioFleet(PseudoTerminal& line, const RadioMemory& fresh, Fault fault,
+                      const LineOptions& options, const FleetOptions& fleet) {
     LineOptions each = options;
     each.sessions = fleet.sessionsPerRadio;
     for (int radio = 1;; ++radio) {
-        SimulatedRadio simulated(fresh, options.fault);
+        SimulatedRadio simulated(fresh, fault);
         if (fleet.sessionEnded) {
             each.sessionEnded = [&](const RadioMemory& memory) {
                 fleet.sessionEnded(radio, memory);

@@ -20,7 +20,7 @@ struct FleetOptions {
 };
 
 // Ends after the last radio's last session, or earlier as runRadioLine does.
-[[nodiscard]] LineEnd runRadioFleet(PseudoTerminal& line, const RadioMemory& fresh,
+[[nodiscard]] LineEnd runRadioFleet(PseudoTerminal& line, const RadioMemory& fresh, Fault fault,
                                     const LineOptions& options, const FleetOptions& fleet);
 
 // "out.dat" -> "out-2.dat": where radio `radio` of a fleet is saved.

@@ -37,9 +37,6 @@ class LineRun {
             byteTime_ = kBitsPerByteTimesSecond / options.baud;
         }
         answerDelay_ = options.turnaround;
-        if (options.fault.kind == FaultKind::Slow) {
-            answerDelay_ += options.fault.delay;
-        }
     }
 
     LineEnd run() {
@@ -91,7 +88,7 @@ class LineRun {
         if (reply.empty()) {
             return;
         }
-        lastOutDue_ = std::max(heard + answerDelay_, lastOutDue_) +
+        lastOutDue_ = std::max(heard + answerDelay_ + radio_.extraAnswerDelay(), lastOutDue_) +
                       byteTime_ * static_cast<long>(reply.size());
         for (const std::uint8_t byte : reply) {
             outgoing_.push_back({byte, lastOutDue_});

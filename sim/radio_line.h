@@ -13,7 +13,6 @@ namespace kw::sim {
 struct LineOptions {
     int baud = 0;  // 0: bytes take no time
     std::chrono::milliseconds turnaround{0};
-    Fault fault;       // only its slow delay matters here
     int sessions = 0;  // stop after this many sessions; 0: never
     int stopFd = -1;   // the run ends when this descriptor becomes readable
     std::function<void(const RadioMemory&)> sessionEnded;

@@ -19,11 +19,12 @@ constexpr std::array<FaultName, 3> kPlainFaults{{
     {"silent-second-wakeup", FaultKind::SilentSecondWakeUp},
 }};
 
-constexpr std::array<FaultName, 4> kAddressFaults{{
+constexpr std::array<FaultName, 5> kAddressFaults{{
     {"nak-at", FaultKind::NakAt},
     {"short-reply-at", FaultKind::ShortReplyAt},
     {"garbage-at", FaultKind::GarbageAt},
     {"disconnect-at", FaultKind::DisconnectAt},
+    {"drop-write-at", FaultKind::DropWriteAt},
 }};
 
 std::optional<unsigned long> parseNumber(std::string_view text) {

@@ -17,6 +17,7 @@ enum class FaultKind {
     ShortReplyAt,        // the frame at `address` gets a reply cut short
     GarbageAt,           // the frame at `address` gets junk instead of its answers
     DisconnectAt,        // the line is closed when `address` is reached
+    DropWriteAt,         // the write frame at `address` is acknowledged but not kept
     Slow,                // every answer waits `delay`
 };
 
@@ -24,6 +25,7 @@ struct Fault {
     FaultKind kind = FaultKind::None;
     std::uint16_t address = 0;
     std::chrono::milliseconds delay{0};
+    int session = 0;  // the only session (1 the first) the fault shows in; 0: every session
 
     bool at(std::uint16_t frameAddress, FaultKind which) const {
         return kind == which && address == frameAddress;
@@ -31,8 +33,8 @@ struct Fault {
 };
 
 // "silent", "stray-byte", "silent-second-wakeup", "nak-at=ADDR", "short-reply-at=ADDR",
-// "garbage-at=ADDR", "disconnect-at=ADDR" (ADDR decimal or 0x-hex, below 0x1000),
-// "slow=MS".
+// "garbage-at=ADDR", "disconnect-at=ADDR", "drop-write-at=ADDR" (ADDR decimal or 0x-hex, below
+// 0x1000), "slow=MS".
 [[nodiscard]] std::optional<Fault> parseFault(std::string_view text);
 
 }  // namespace kw::sim

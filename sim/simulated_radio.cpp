@@ -24,7 +24,7 @@ bool frameFits(std::uint16_t address, std::uint8_t length) {
 }  // namespace
 
 Reaction SimulatedRadio::receive(std::uint8_t byte) {
-    if (fault_.kind == FaultKind::Silent) {
+    if (fault().kind == FaultKind::Silent) {
         return {};
     }
     // A wake-up can start whenever no command is half received, in either mode.
@@ -57,14 +57,17 @@ bool SimulatedRadio::lineIdle() {
 }
 
 Reaction SimulatedRadio::wakeUpComplete() {
+    if (mode_ == Mode::Idle) {
+        ++sessionsStarted_;
+    }
     mode_ = Mode::Programming;
     ++wakeUps_;
     pending_.clear();
     nextAckAnswer_.reset();
-    if (fault_.kind == FaultKind::SilentSecondWakeUp && wakeUps_ == 2) {
+    if (fault().kind == FaultKind::SilentSecondWakeUp && wakeUps_ == 2) {
         return {};
     }
-    if (fault_.kind == FaultKind::StrayByte) {
+    if (fault().kind == FaultKind::StrayByte) {
         return {{kStrayByte, protocol::kAck}};
     }
     return {{protocol::kAck}};
@@ -113,7 +116,7 @@ Reaction SimulatedRadio::command(std::uint8_t byte) {
 }
 
 Reaction SimulatedRadio::readFrame(std::uint16_t address) {
-    if (fault_.at(address, FaultKind::DisconnectAt)) {
+    if (fault().at(address, FaultKind::DisconnectAt)) {
         return {{}, true};
     }
     const auto header = protocol::frameHeader(protocol::kWriteCommand, address);
@@ -121,11 +124,11 @@ Reaction SimulatedRadio::readFrame(std::uint16_t address) {
     std::copy(header.begin(), header.end(), reply.begin());
     std::copy_n(memory_.begin() + address, protocol::kFrameLength,
                 reply.begin() + protocol::kReadReplyHeaderSize);
-    if (fault_.at(address, FaultKind::ShortReplyAt)) {
+    if (fault().at(address, FaultKind::ShortReplyAt)) {
         reply.resize(kShortReplySize);
-    } else if (fault_.at(address, FaultKind::NakAt)) {
+    } else if (fault().at(address, FaultKind::NakAt)) {
         nextAckAnswer_ = protocol::kNak;
-    } else if (fault_.at(address, FaultKind::GarbageAt)) {
+    } else if (fault().at(address, FaultKind::GarbageAt)) {
         std::fill(reply.begin(), reply.end(), kJunkByte);
         nextAckAnswer_ = kJunkByte;
     } else if (address == kLastReadAddress) {
@@ -137,7 +140,7 @@ Reaction SimulatedRadio::readFrame(std::uint16_t address) {
 Reaction SimulatedRadio::writeFrame(std::uint16_t address) {
     std::vector<std::uint8_t> data(pending_.begin() + protocol::kFrameHeaderSize, pending_.end());
     pending_.clear();
-    switch (fault_.address == address ? fault_.kind : FaultKind::None) {
+    switch (fault().address == address ? fault().kind : FaultKind::None) {
         case FaultKind::DisconnectAt:
             return {{}, true};
         case FaultKind::NakAt:
@@ -146,6 +149,8 @@ Reaction SimulatedRadio::writeFrame(std::uint16_t address) {
             return {};
         case FaultKind::GarbageAt:
             return {{kJunkByte}};
+        case FaultKind::DropWriteAt:
+            return {{protocol::kAck}};
         default:
             break;
     }
@@ -154,6 +159,16 @@ Reaction SimulatedRadio::writeFrame(std::uint16_t address) {
         return endSession({{protocol::kAck}});
     }
     return {{protocol::kAck}};
+}
+
+const Fault& SimulatedRadio::fault() const {
+    static const Fault kNoFault;
+    const int session = mode_ == Mode::Idle ? sessionsStarted_ + 1 : sessionsStarted_;
+    return fault_.session == 0 || fault_.session == session ? fault_ : kNoFault;
+}
+
+std::chrono::milliseconds SimulatedRadio::extraAnswerDelay() const {
+    return fault().kind == FaultKind::Slow ? fault().delay : std::chrono::milliseconds{0};
 }
 
 Reaction SimulatedRadio::acknowledge() {

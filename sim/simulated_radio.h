@@ -2,6 +2,7 @@
 // The radio's side of the programming conversation, byte in, bytes out. Timing (baud
 // rate, turnaround, the slow fault) is the line's business, not this class's.
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -26,6 +27,8 @@ class SimulatedRadio {
     bool lineIdle();
 
     bool inSession() const { return mode_ != Mode::Idle; }
+    // The wait the slow fault adds to each answer in the session under way.
+    std::chrono::milliseconds extraAnswerDelay() const;
     const RadioMemory& memory() const { return memory_; }
 
   private:
@@ -37,12 +40,15 @@ class SimulatedRadio {
     Reaction writeFrame(std::uint16_t address);
     Reaction acknowledge();
     Reaction endSession(Reaction reaction);
+    // The fault of the session under way (or about to start): none outside its session.
+    const Fault& fault() const;
 
     RadioMemory memory_;
     Fault fault_;
     Mode mode_ = Mode::Idle;
     std::size_t wakeUpMatched_ = 0;
     int wakeUps_ = 0;
+    int sessionsStarted_ = 0;
     std::vector<std::uint8_t> pending_;  // the command being received
     std::optional<std::uint8_t> nextAckAnswer_;
     bool endAfterAck_ = false;

@@ -248,20 +248,23 @@ std::string configHomeFrom(const char* xdgConfigHome, const char* home) {
     return {};
 }
 
-std::string userConfigHome() {
-    const char* home = std::getenv("HOME");
-    std::string databaseHome;
-    if (home == nullptr || home[0] == '\0') {
-        std::vector<char> buffer(16384);
-        passwd entry{};
-        passwd* found = nullptr;
-        if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
-            found != nullptr && found->pw_dir != nullptr) {
-            databaseHome = found->pw_dir;
-            home = databaseHome.c_str();
-        }
+std::string userHomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+        return home;
     }
-    return configHomeFrom(std::getenv("XDG_CONFIG_HOME"), home);
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr) {
+        return found->pw_dir;
+    }
+    return {};
+}
+
+std::string userConfigHome() {
+    const std::string home = userHomeFolder();
+    return configHomeFrom(std::getenv("XDG_CONFIG_HOME"), home.c_str());
 }
 
 }  // namespace kw

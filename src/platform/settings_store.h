@@ -72,6 +72,9 @@ class SettingsStore {
 // names an absolute folder. Null pointers stand for unset variables.
 [[nodiscard]] std::string configHomeFrom(const char* xdgConfigHome, const char* home);
 
+// $HOME, or the user database's home folder when HOME is unset or empty.
+[[nodiscard]] std::string userHomeFolder();
+
 // configHomeFrom() over this process's environment, taking the home folder from the user
 // database when HOME is unset.
 [[nodiscard]] std::string userConfigHome();

@@ -47,6 +47,8 @@ inline constexpr DwordSetting kType{kKeySection, "Type", 1};
 // replaces the other.
 inline constexpr DwordSetting kComNumber{kKeySection, "com", 1};
 inline constexpr StringSetting kComDevice{kKeySection, "com", kMaxPathBytes, ""};
+// Backups older than this many days are deleted at each new backup; 0 keeps them all.
+inline constexpr DwordSetting kBackupDays{kKeySection, "BackupDays", 365};
 inline constexpr std::array<StringSetting, 4> kRecentFiles{{
     {kRecentFileSection, "File1", kMaxPathBytes, ""},
     {kRecentFileSection, "File2", kMaxPathBytes, ""},

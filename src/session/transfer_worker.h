@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "link/programming_session.h"
+#include "session/shell_bridge.h"
 
 namespace kw {
 
@@ -28,10 +29,6 @@ class TransferShell {
     virtual void transferFinished(const TransferResult& result, const RadioImage& image) = 0;
 };
 
-// Runs `call` later on the shell's own thread (the desktop: a queued call of a window).
-// It is called from the worker's thread.
-using PostToShell = std::function<void(std::function<void()> call)>;
-
 class TransferWorker {
   public:
     TransferWorker(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper,
@@ -48,12 +45,9 @@ class TransferWorker {
     void cancel();
 
   private:
-    class Bridge;
-    class CrossingObserver;
-
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<Sleeper> sleeper_;
-    std::shared_ptr<Bridge> bridge_;
+    std::shared_ptr<ShellBridge<TransferShell>> bridge_;
     std::jthread thread_;
 };
 

@@ -29,7 +29,6 @@ class SimThread {
             throw std::runtime_error("no pipe");
         }
         options_ = std::move(options);
-        options_.fault = fault;
         options_.stopFd = stop_[0];
         device_ = line_.devicePath();
         thread_ = std::thread([this] { end_ = sim::runRadioLine(line_, radio_, options_); });

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "model/radio_address.h"
 #include "support/bytes.h"
 
@@ -85,6 +87,35 @@ TEST(SimulatedRadio, FaultsAtAnAddress) {
     Reaction last;
     feed(pulled, std::string(kWakeUp) + " 52 00 10 08", &last);
     EXPECT_TRUE(last.disconnect);
+
+    SimulatedRadio dropping = radioOf(0, *parseFault("drop-write-at=0x0010"));
+    feed(dropping, kWakeUp);
+    EXPECT_EQ(feed(dropping, "57 00 10 08 01 02 03 04 05 06 07 08"), "06");
+    EXPECT_EQ(feed(dropping, "52 00 10 08"), "57 00 10 08 FF FF FF FF FF FF FF FF");
+    EXPECT_EQ(feed(dropping, "57 00 18 08 01 02 03 04 05 06 07 08"), "06");
+    EXPECT_EQ(feed(dropping, "52 00 18 08"), "57 00 18 08 01 02 03 04 05 06 07 08");
+}
+
+// A fault given a session shows in that transfer only; each transfer ends with its
+// last frame (here the password's second frame of a Write).
+TEST(SimulatedRadio, FaultOfOneSessionLeavesTheOthersAlone) {
+    constexpr std::string_view kWrite = "57 00 10 08 01 02 03 04 05 06 07 08";
+    constexpr std::string_view kLastWrite = "57 0F E8 08 31 32 FF FF FF FF FF FF";
+    struct Case {
+        int session;
+        std::array<std::string_view, 3> answers;  // to kWrite in transfers 1-3
+    };
+    for (const Case& c : {Case{0, {"15", "15", "15"}}, Case{2, {"06", "15", "06"}}}) {
+        Fault fault = *parseFault("nak-at=0x0010");
+        fault.session = c.session;
+        SimulatedRadio radio = radioOf(0, fault);
+        for (const std::string_view answer : c.answers) {
+            feed(radio, kWakeUp);
+            EXPECT_EQ(feed(radio, kWrite), answer) << c.session;
+            feed(radio, kLastWrite);
+            EXPECT_FALSE(radio.inSession());
+        }
+    }
 }
 
 TEST(SimulatedRadio, HandshakeFaults) {
@@ -103,6 +134,7 @@ TEST(SimulatedRadio, HandshakeFaults) {
 TEST(SimFault, ParsesEveryFaultAndRefusesTheRest) {
     EXPECT_EQ(parseFault("nak-at=0x0C30")->address, 0x0C30);
     EXPECT_EQ(parseFault("disconnect-at=4088")->address, 0x0FF8);
+    EXPECT_EQ(parseFault("drop-write-at=0x0C30")->kind, FaultKind::DropWriteAt);
     EXPECT_EQ(parseFault("slow=180")->delay, std::chrono::milliseconds(180));
     for (const char* bad : {"", "loud", "nak-at", "nak-at=", "nak-at=0x1000", "nak-at=12x",
                             "slow=-1", "slow=fast", "silent=1"}) {

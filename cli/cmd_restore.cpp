@@ -1,0 +1,48 @@
+#include <array>
+
+#include "commands.h"
+#include "exit_status.h"
+#include "model/document_file.h"
+#include "safe_write_run.h"
+
+namespace kw::cli {
+namespace {
+
+constexpr std::array<Option, 7> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
+                                          kDryRunOption, kRetryOption, kQuietOption}};
+
+// A backup goes back exactly as it was read: its bytes, with no grid in between.
+int runRestore(const Arguments& arguments, CommandContext& context) {
+    const std::string& path = arguments.positionals()[0];
+    RadioImage image{};
+    const DocumentLoadResult loaded = loadDocumentFile(path, image);
+    if (!loaded) {
+        context.err << "Cannot open \"" << path << "\": " << loaded.error << '\n';
+        return kBadInput;
+    }
+    return runSafeWrite(image, arguments, context);
+}
+
+}  // namespace
+
+constexpr std::array<OptionHelp, 7> kHelp{
+    {kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp, kDryRunHelp, kRetryHelp, kQuietHelp}};
+constexpr std::array<std::string_view, 2> kExamples{
+    "kwprog-cli restore --port COM1 ~/.local/share/kwprog/backups/KW-217V-20261208-143501.dat",
+    "kwprog-cli restore --port /dev/ttyUSB0 \"$(kwprog-cli backups | head -n 1 | cut -f 3)\""};
+
+const Command kRestoreCommand{
+    "restore",
+    "--port PORT BACKUP.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] "
+    "[--quiet]",
+    kOptions,
+    1,
+    1,
+    runRestore,
+    {"Puts a backup back into the radio byte for byte, as a write does: backs up what the "
+     "radio holds now, shows the changes, asks, writes and reads it back to compare.",
+     kHelp,
+     kExamples,
+     {}}};
+
+}  // namespace kw::cli

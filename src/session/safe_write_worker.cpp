@@ -1,0 +1,55 @@
+#include "session/safe_write_worker.h"
+
+namespace kw {
+
+// The safe write's user on the worker's thread: the session's calls, the steps and the
+// changes question all go on to the shell; a cancel answers the question No.
+class SafeWriteWorker::Crossing final : public CrossingObserver<SafeWriteShell, SafeWriteObserver> {
+  public:
+    using CrossingObserver::CrossingObserver;
+
+    void beginStep(SafeWriteStep step) override {
+        bridge_.tell([step](SafeWriteShell& shell) { shell.beginStep(step); });
+    }
+    bool confirmChanges(const std::vector<ImageDifference>& changes) override {
+        const auto answer = bridge_.ask<bool>(
+            [changes](SafeWriteShell& shell) { return shell.confirmChanges(changes); }, cancel_);
+        return answer.value_or(false);
+    }
+};
+
+SafeWriteWorker::SafeWriteWorker(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper,
+                                 SafeWriteShell& shell, PostToShell post)
+    : port_(std::move(port)),
+      sleeper_(std::move(sleeper)),
+      bridge_(std::make_shared<ShellBridge<SafeWriteShell>>(shell, std::move(post))) {}
+
+SafeWriteWorker::~SafeWriteWorker() {
+    bridge_->leave();
+    thread_.request_stop();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void SafeWriteWorker::start(const RadioImage& image, std::string portName, SafeWriteOptions options,
+                            BackupPlace backups) {
+    // The previous safe write has posted its end; its thread is about to finish.
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    thread_ =
+        std::jthread([this, image, portName = std::move(portName), options = std::move(options),
+                      backups = std::move(backups)](std::stop_token cancel) {
+            Crossing observer(*bridge_, std::move(cancel));
+            SafeWrite safeWrite(*port_, observer, *sleeper_);
+            const SafeWriteResult result = safeWrite.run(image, portName, options, backups);
+            bridge_->tell([result](SafeWriteShell& shell) { shell.safeWriteFinished(result); });
+        });
+}
+
+void SafeWriteWorker::cancel() {
+    thread_.request_stop();
+}
+
+}  // namespace kw
