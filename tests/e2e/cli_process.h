@@ -42,14 +42,16 @@ inline sim::SimProcess startSim(const std::vector<std::string>& arguments) {
 
 class CliProcess {
   public:
-    explicit CliProcess(const std::vector<std::string>& arguments) {
+    // `input` is what the CLI reads as its input: nothing, or a terminal a test types on.
+    explicit CliProcess(const std::vector<std::string>& arguments,
+                        const std::string& input = "/dev/null") {
         int pipeFds[2];
         if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe");
         }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
         std::vector<std::string> words{binary("kwprog-cli")};

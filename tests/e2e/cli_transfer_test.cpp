@@ -9,6 +9,7 @@
 #include "cli_process.h"
 #include "link/posix_serial_port.h"
 #include "model/document_file.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace kw {
@@ -46,6 +47,8 @@ class CliTransfer : public ::testing::Test {
     }
 
     test::TempDir dir_;
+    // Every write backs the radio up: into this test's folder, not the user's.
+    test::ScopedEnvironment dataHome_{"XDG_DATA_HOME", dir_.file("data")};
 };
 
 class CliBothModels : public CliTransfer, public ::testing::WithParamInterface<const char*> {};
@@ -136,8 +139,9 @@ TEST_F(CliTransfer, DisconnectDuringAReadWritesNoFile) {
     EXPECT_FALSE(exists(file("out.dat")));
 }
 
+// A write is three transfers: the backup, the write and the read-back.
 TEST_F(CliTransfer, SimulatorEndsAfterItsSessions) {
-    auto sim = startSim({"--model", "KW-217V", "--sessions", "1"});
+    auto sim = startSim({"--model", "KW-217V", "--sessions", "3"});
     ASSERT_EQ(cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")}).status, 0);
     EXPECT_EQ(sim.wait(), 0);
 }
@@ -201,7 +205,9 @@ TEST_F(CliTransfer, ProgressForScriptsIsPlainLinesAndASummary) {
 }
 
 TEST_F(CliTransfer, AWriteThatFailsHalfwaySaysTheRadioMustBeWrittenAgain) {
-    auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x800", "--baud", "0"});
+    // The second transfer is the write; the first, the backup, goes well.
+    auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x800", "--fault-session",
+                         "2", "--baud", "0"});
     const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
     EXPECT_EQ(write.status, 3);
     EXPECT_NE(write.err.find("\nThe radio is partly written; write it again before use.\n"),
@@ -256,7 +262,7 @@ TEST_F(CliTransfer, StopSignalsDuringAWriteCancelAndSaySoAboutTheRadio) {
         auto sim = startSim({"--model", "KW-217V", "--turnaround", "3", "--baud", "0"});
         const std::string document = newDocument(std::to_string(signal) + ".dat", "KW-217V");
         CliProcess write({"write", "--port", sim.device(), document});
-        ASSERT_TRUE(write.waitForError(" 19/191")) << write.stderrText;
+        ASSERT_TRUE(write.waitForError("Write 10% 19/191")) << write.stderrText;
         write.interrupt(signal);
         EXPECT_EQ(write.wait(), 4) << signal;
         EXPECT_NE(write.stderrText.find("Cancelled.\nThe radio is partly written; write it "

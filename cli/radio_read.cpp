@@ -1,0 +1,48 @@
+#include "radio_read.h"
+
+#include <unistd.h>
+
+#include "exit_status.h"
+#include "features/password_text.h"
+#include "interrupt_watch.h"
+#include "link/posix_serial_port.h"
+#include "session/safe_write.h"
+#include "transfer_run.h"
+
+namespace kw::cli {
+
+int readRadioMemory(const RadioImage& passwordFrom, RadioImage& memory, const Arguments& arguments,
+                    CommandContext& context) {
+    const auto setup = transferTerminalOf(arguments, context);
+    if (!setup) {
+        return kBadInput;
+    }
+    RadioImage expected = passwordFrom;
+    if (arguments.has(kPasswordOption.name)) {
+        const std::string password = arguments.value(kPasswordOption.name);
+        if (!isValidPassword(password)) {
+            context.err << "--password takes up to 6 digits, not \"" << password << "\".\n";
+            return kBadInput;
+        }
+        writePassword(expected, password);
+    }
+    InterruptWatch interrupts;
+    TerminalObserver observer(context.err, interrupts, setup->retries, STDIN_FILENO, setup->style);
+    PosixSerialPort port;
+    ThreadSleeper sleeper;
+    ProgrammingSession session(port, observer, sleeper);
+    const TransferResult result = kw::readRadioMemory(session, expected, memory, setup->portName);
+    observer.finish();
+    switch (result.outcome) {
+        case TransferOutcome::Done:
+            return kDone;
+        case TransferOutcome::Cancelled:
+            context.err << "Cancelled.\n";
+            return kCancelled;
+        case TransferOutcome::Failed:
+            break;
+    }
+    return interrupts.interrupted() || observer.cancelledByUser() ? kCancelled : kRadioFailure;
+}
+
+}  // namespace kw::cli
