@@ -4,12 +4,13 @@
 #include "exit_status.h"
 #include "model/document_file.h"
 #include "safe_write_run.h"
+#include "trace_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 7> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
-                                          kDryRunOption, kRetryOption, kQuietOption}};
+constexpr std::array<Option, 8> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
+                                          kDryRunOption, kRetryOption, kQuietOption, kTraceOption}};
 
 // A backup goes back exactly as it was read: its bytes, with no grid in between.
 int runRestore(const Arguments& arguments, CommandContext& context) {
@@ -25,8 +26,8 @@ int runRestore(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 7> kHelp{
-    {kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp, kDryRunHelp, kRetryHelp, kQuietHelp}};
+constexpr std::array<OptionHelp, 8> kHelp{{kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp,
+                                           kDryRunHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
 constexpr std::array<std::string_view, 2> kExamples{
     "kwprog-cli restore --port COM1 ~/.local/share/kwprog/backups/KW-217V-20261208-143501.dat",
     "kwprog-cli restore --port /dev/ttyUSB0 \"$(kwprog-cli backups | head -n 1 | cut -f 3)\""};
@@ -34,7 +35,7 @@ constexpr std::array<std::string_view, 2> kExamples{
 const Command kRestoreCommand{
     "restore",
     "--port PORT BACKUP.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] "
-    "[--quiet]",
+    "[--quiet] [--trace FILE]",
     kOptions,
     1,
     1,

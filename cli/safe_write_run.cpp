@@ -4,7 +4,6 @@
 
 #include "exit_status.h"
 #include "interrupt_watch.h"
-#include "link/posix_serial_port.h"
 #include "platform/settings_store.h"
 #include "session/safe_write.h"
 #include "session/transfer_summary.h"
@@ -115,10 +114,10 @@ int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandCon
     InterruptWatch interrupts;
     TerminalObserver terminal(context.err, interrupts, setup->retries, STDIN_FILENO, setup->style);
     SafeWriteTerminal observer(terminal, context, ask, quiet);
-    PosixSerialPort port;
+    const auto port = setup->openablePort();
     ThreadSleeper sleeper;
     const SafeWriteResult result =
-        SafeWrite(port, observer, sleeper).run(image, setup->portName, options, backups);
+        SafeWrite(*port, observer, sleeper).run(image, setup->portName, options, backups);
     terminal.finish();
     if (!result.backupPath.empty() && !quiet) {
         context.err << "Backup: " << result.backupPath << '\n';

@@ -53,17 +53,21 @@ std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
     const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
                                 : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
                                                                  : ProgressStyle::Lines;
-    return TransferTerminal{*retries, portName, style};
+    const auto trace = traceOf(arguments, context);
+    if (!trace) {
+        return std::nullopt;
+    }
+    return TransferTerminal{*retries, portName, style, *trace};
+}
+
+std::unique_ptr<SerialPort> TransferTerminal::openablePort() const {
+    return withTrace(std::make_unique<PosixSerialPort>(), trace);
 }
 
 int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
                 CommandContext& context) {
     const auto terminal = transferTerminalOf(arguments, context);
     if (!terminal) {
-        return kBadInput;
-    }
-    const auto trace = traceOf(arguments, context);
-    if (!trace) {
         return kBadInput;
     }
     TransferCommands commands;
@@ -77,7 +81,7 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     InterruptWatch interrupts;
     TerminalObserver observer(context.err, interrupts, terminal->retries, STDIN_FILENO, style,
                               direction);
-    const auto port = withTrace(std::make_unique<PosixSerialPort>(), *trace);
+    const auto port = terminal->openablePort();
     ThreadSleeper sleeper;
     ProgrammingSession session(*port, observer, sleeper);
     const TransferResult result =
