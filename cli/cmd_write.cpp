@@ -4,27 +4,26 @@
 #include "document_report.h"
 #include "exit_status.h"
 #include "link/transfer_commands.h"
+#include "parallel_run.h"
 #include "safe_write_run.h"
 #include "trace_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 8> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
-                                          kDryRunOption, kRetryOption, kQuietOption, kTraceOption}};
+constexpr std::array<Option, 8> kOptions{{kPortsOption, kNoBackupOption, kNoVerifyOption,
+                                          kYesOption, kDryRunOption, kRetryOption, kQuietOption,
+                                          kTraceOption}};
 
 // The document goes through the Write command's commits, then into a safe write.
 int runWrite(const Arguments& arguments, CommandContext& context) {
-    DocumentSession document(context.product, Language::English);
-    if (!openDocument(document, arguments.positionals()[0], context)) {
+    const auto image = imageToWrite(arguments.positionals()[0], context);
+    if (!image) {
         return kBadInput;
     }
-    TransferCommands commands;
-    if (!commands.onWrite(document) || !commands.start()) {
-        return kBadInput;
-    }
-    const RadioImage image = commands.beginTransfer(document, document.image());
-    return runSafeWrite(image, arguments, context);
+    return arguments.values(kPortsOption.name).size() > 1
+               ? runParallelWrite(*image, arguments, context)
+               : runSafeWrite(*image, arguments, context);
 }
 
 }  // namespace
@@ -38,7 +37,8 @@ constexpr std::array<std::string_view, 3> kExamples{
 
 const Command kWriteCommand{
     "write",
-    "--port PORT FILE.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] [--quiet] "
+    "--port PORT [--port PORT ...] FILE.dat [--no-backup] [--no-verify] [--yes] [--dry-run] "
+    "[--retry N] [--quiet] "
     "[--trace FILE]",
     kOptions,
     1,

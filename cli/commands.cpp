@@ -6,11 +6,10 @@ namespace kw::cli {
 
 std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
-        &kNewCommand,      &kInfoCommand,       &kModelCommand,   &kProfileCommand,
-        &kFeaturesCommand, &kChannelsCommand,   &kSetCommand,     &kTonesCommand,
-        &kExportCommand,   &kImportCommand,     &kPortsCommand,   &kReadCommand,
-        &kWriteCommand,    &kRestoreCommand,    &kBackupsCommand, &kDiffCommand,
-        &kDoctorCommand,   &kCompletionCommand,
+        &kNewCommand,      &kInfoCommand,  &kModelCommand,  &kProfileCommand,    &kFeaturesCommand,
+        &kChannelsCommand, &kSetCommand,   &kTonesCommand,  &kExportCommand,     &kImportCommand,
+        &kPortsCommand,    &kReadCommand,  &kWriteCommand,  &kRestoreCommand,    &kBackupsCommand,
+        &kDiffCommand,     &kFleetCommand, &kDoctorCommand, &kCompletionCommand,
     };
     return kCommands;
 }

@@ -27,5 +27,6 @@ extern const Command kBackupsCommand;
 extern const Command kDiffCommand;
 extern const Command kCompletionCommand;
 extern const Command kDoctorCommand;
+extern const Command kFleetCommand;
 
 }  // namespace kw::cli

@@ -94,21 +94,30 @@ void warnIfPartlyWritten(const SafeWriteResult& result, const std::string& portN
 
 }  // namespace
 
+SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments) {
+    SafeWriteOptions options;
+    options.backup = !arguments.has(kNoBackupOption.name);
+    options.verify = !arguments.has(kNoVerifyOption.name);
+    options.dryRun = arguments.has(kDryRunOption.name);
+    return options;
+}
+
+BackupPlace userBackupPlaceOf(const CommandContext& context) {
+    const std::string configHome = userConfigHome();
+    return userBackupPlace(SettingsStore(
+        userSettingsPath(ProgramFiles(context.programDirectory, configHome), configHome)));
+}
+
 int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
     const auto setup = transferTerminalOf(arguments, context);
     if (!setup) {
         return kBadInput;
     }
-    SafeWriteOptions options;
-    options.backup = !arguments.has(kNoBackupOption.name);
-    options.verify = !arguments.has(kNoVerifyOption.name);
-    options.dryRun = arguments.has(kDryRunOption.name);
+    const SafeWriteOptions options = safeWriteOptionsOf(arguments);
     // The terminal shows the changes in any case, and asks only when it should.
     const bool ask = !arguments.has(kYesOption.name) && !options.dryRun;
     const bool quiet = setup->style == ProgressStyle::Quiet;
-    const std::string configHome = userConfigHome();
-    const BackupPlace backups = userBackupPlace(SettingsStore(
-        userSettingsPath(ProgramFiles(context.programDirectory, configHome), configHome)));
+    const BackupPlace backups = userBackupPlaceOf(context);
 
     const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 #include "model/document_file.h"
@@ -167,6 +168,9 @@ BackupSaveResult saveBackup(const BackupPlace& place, const RadioImage& image) {
             "The backups folder " + place.folder + " could not be made: " + error.message() + "."};
     }
     const LocalTime now = place.now();
+    // Radios written at once on several ports may back up within one second: one name each.
+    static std::mutex naming;
+    const std::lock_guard lock(naming);
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
         const std::string path =
             (fs::path(place.folder) /
