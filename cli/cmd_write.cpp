@@ -48,6 +48,9 @@ const Command kWriteCommand{
      "writes and reads it back to compare.",
      kHelp, kExamples,
      "Exit status 3 when the radio fails or the read-back differs, 4 when the question is "
-     "answered No.\n"}};
+     "answered No.\n"
+     "With --port given more than once the document goes into every radio at once, each a\n"
+     "safe write of its own, without a question; a line per port as each ends, then the\n"
+     "ports that failed.\n"}};
 
 }  // namespace kw::cli
