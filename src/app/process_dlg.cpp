@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/cable_details.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 #include "app/status_notice.h"
@@ -101,9 +102,11 @@ void CProcessDlg::setProgress(int position) {
 }
 
 RetryAnswer CProcessDlg::askRetry(MessageId id) {
-    const auto answer =
-        context_.messages.show(this, toQString(messageText(id, context_.resources.language)),
-                               MessageBoxes::Buttons::RetryCancel);
+    // No answer: what stands between the cable and the radio may show in the checks.
+    const auto answer = context_.messages.show(
+        this, toQString(messageText(id, context_.resources.language)),
+        MessageBoxes::Buttons::RetryCancel, QMessageBox::Warning, {},
+        id == MessageId::CommunicationError ? cableDetails(context_.portName()) : QString());
     return answer == MessageBoxes::Answer::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
 }
 
@@ -113,15 +116,17 @@ void CProcessDlg::showMessage(const TransferMessage& message) {
         text += QStringLiteral("\n\n") + toQString(message.detail);
     }
     // The cure of every port problem starts in the same place.
+    QString details;
     if (const auto* id = std::get_if<MessageId>(&message.text);
         id && *id == MessageId::CouldNotOpenPort) {
         text += QStringLiteral("\n\n") + toQString(builtInText(BuiltInText::ChoosePortInComSetup,
                                                                context_.resources.language));
+        details = cableDetails(context_.portName());
     }
     // String-table messages take the program's caption; the built-in ones its title.
     const bool builtIn = std::holds_alternative<BuiltInText>(message.text);
     context_.messages.show(this, text, MessageBoxes::Buttons::Ok, QMessageBox::Warning,
-                           builtIn ? context_.applicationTitle : QString());
+                           builtIn ? context_.applicationTitle : QString(), details);
 }
 
 }  // namespace kw::app
