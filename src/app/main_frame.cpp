@@ -39,6 +39,7 @@
 #include "app/transfer_windows.h"
 #include "app/window_menu.h"
 #include "link/posix_serial_port.h"
+#include "link/trace_preference.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
 #include "session/save_name.h"
@@ -99,8 +100,10 @@ CMainFrame::CMainFrame(FrameContext& context)
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
+    std::string traceError;  // a trace that cannot be written at start-up is simply not kept
+    trace_->set(traceFor(readTracePreference(SettingsStore(context_.settingsPath)), traceError));
     transfers_ = new TransferWindows({context_.resources, context_.messages, context_.title,
-                                      [this] { return context_.port.name(); }},
+                                      [this] { return context_.port.name(); }, trace_},
                                      this);
     // While a Process window is open, only what the transfer rules allow runs.
     commands_.setGuard([this](CommandId command) { return transfers_->commandAllowed(command); });
@@ -553,15 +556,24 @@ void CMainFrame::showPortSetting() {
     const auto canOpen = [](const std::string& port) {
         return probePort(port) == PortStatus::Free;
     };
+    const SettingsStore settings(context_.settingsPath);
     CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
-                           this);
+                           this, readTracePreference(settings));
     dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
-    if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    context_.port.choose(*dialog.choice());
-    // A failed write is not reported: the port still changes for this run.
-    (void)storePort(SettingsStore(context_.settingsPath), dialog.choice()->storedValue);
+    // A failed write is not reported: the port and the trace still change for this run.
+    (void)storeTracePreference(settings, dialog.tracePreference());
+    std::string traceError;
+    trace_->set(traceFor(dialog.tracePreference(), traceError));
+    if (!traceError.empty()) {
+        context_.messages.show(this, toQString(traceError));
+    }
+    if (dialog.choice()) {
+        context_.port.choose(*dialog.choice());
+        (void)storePort(settings, dialog.choice()->storedValue);
+    }
 }
 
 void CMainFrame::showOptionalFeatures() {

@@ -23,10 +23,11 @@ CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& ima
       status_(controlAs<QLabel>(control::kProcessStatus)),
       progress_(controlAs<QProgressBar>(control::kProcessProgress)),
       notStartedText_(status_->text()),
-      worker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(), *this,
-              [this](std::function<void()> call) {
-                  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-              }) {
+      worker_(
+          std::make_unique<TracingSerialPort>(std::make_unique<PosixSerialPort>(), context.trace),
+          std::make_unique<ThreadSleeper>(), *this, [this](std::function<void()> call) {
+              QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+          }) {
     setModal(false);
     progress_->setRange(0, kProgressRange);
 }

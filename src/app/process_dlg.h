@@ -6,9 +6,11 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/template_dialog.h"
+#include "link/protocol_trace.h"
 #include "link/transfer_commands.h"
 #include "session/transfer_worker.h"
 
@@ -28,6 +30,7 @@ class CProcessDlg : public TemplateDialog, private TransferShell {
         MessageBoxes& messages;
         QString applicationTitle;  // the caption of the built-in messages
         std::function<std::string()> portName;
+        std::shared_ptr<const TraceSwitch> trace;  // what the ports record into, if anything
     };
 
     // `grid` and `image` belong to the document whose transfers this window runs; the

@@ -79,13 +79,29 @@ void ProtocolTrace::line(const std::string& label, const std::string& text) {
     }
 }
 
+void TraceSwitch::set(std::shared_ptr<ProtocolTrace> trace) {
+    const std::lock_guard lock(mutex_);
+    trace_ = std::move(trace);
+}
+
+std::shared_ptr<ProtocolTrace> TraceSwitch::current() const {
+    const std::lock_guard lock(mutex_);
+    return trace_;
+}
+
 PortOpenResult TracingSerialPort::open(const std::string& portName) {
     next_ = Secret::None;
+    if (source_) {
+        trace_ = source_->current();
+    }
     return inner_->open(portName);
 }
 
 PortReadResult TracingSerialPort::read(std::span<std::uint8_t> buffer) {
     const PortReadResult got = inner_->read(buffer);
+    if (!trace_) {
+        return got;
+    }
     if (got.count == 0) {
         trace_->timeout(label_);
         return got;
@@ -118,7 +134,7 @@ PortWriteResult TracingSerialPort::write(std::span<const std::uint8_t> bytes) {
         next_ = Secret::None;
     }
     const PortWriteResult put = inner_->write(bytes);
-    if (put.count > 0) {
+    if (trace_ && put.count > 0) {
         trace_->bytes(label_, ProtocolTrace::Direction::Sent, bytes.first(put.count), masked);
     }
     return put;

@@ -45,12 +45,27 @@ class ProtocolTrace {
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// The trace of a program whose user turns tracing on and off while it runs (the desktop
+// program's preference): ports take the one of the moment they open.
+class TraceSwitch {
+  public:
+    void set(std::shared_ptr<ProtocolTrace> trace);
+    [[nodiscard]] std::shared_ptr<ProtocolTrace> current() const;
+
+  private:
+    mutable std::mutex mutex_;
+    std::shared_ptr<ProtocolTrace> trace_;
+};
+
 // A SerialPort that records what passes through another into a trace.
 class TracingSerialPort final : public SerialPort {
   public:
     TracingSerialPort(std::unique_ptr<SerialPort> inner, std::shared_ptr<ProtocolTrace> trace,
                       std::string label = {})
         : inner_(std::move(inner)), trace_(std::move(trace)), label_(std::move(label)) {}
+    // Records into the switch's trace of each open, if it has one then.
+    TracingSerialPort(std::unique_ptr<SerialPort> inner, std::shared_ptr<const TraceSwitch> source)
+        : inner_(std::move(inner)), source_(std::move(source)) {}
 
     PortOpenResult open(const std::string& portName) override;
     void close() override { inner_->close(); }
@@ -63,6 +78,7 @@ class TracingSerialPort final : public SerialPort {
     enum class Secret { None, InReply, InWrittenFrame };
 
     std::unique_ptr<SerialPort> inner_;
+    std::shared_ptr<const TraceSwitch> source_;
     std::shared_ptr<ProtocolTrace> trace_;
     std::string label_;
     Secret next_ = Secret::None;  // where the password comes next, by the last frame header

@@ -85,8 +85,9 @@ inline constexpr auto kLanguageControls =
     translated(english::kLanguageControls, {"语言"sv, "English"sv, "中文"sv, "确定"sv, "取消"sv});
 inline constexpr auto kPortSettingControls =
     translated(english::kPortSettingControls,
-               {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
-                ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
+               {"端口"sv, ""sv,         ""sv, ""sv,           ""sv, ""sv,     ""sv,    ""sv,
+                ""sv,     ""sv,         ""sv, ""sv,           ""sv, ""sv,     ""sv,    ""sv,
+                ""sv,     "其他设备"sv, ""sv, "记录到文件"sv, ""sv, "确定"sv, "取消"sv});
 
 inline constexpr auto kProcessControls =
     translated(english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv});

@@ -88,6 +88,8 @@ inline constexpr int kUnnamedStatic = 65535;
 
 inline constexpr int kFirstPortButton = 1007;  // COM1; COM16 is 1022
 inline constexpr int kOtherPort = 1023;        // the path of any other device
+inline constexpr int kTraceToFile = 1024;      // the protocol trace on or off
+inline constexpr int kTraceFile = 1025;        // the file it goes to
 inline constexpr int kModelList = 1013;
 inline constexpr int kNavigationTree = 1030;
 inline constexpr int kEnglish = 1076;

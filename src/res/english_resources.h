@@ -170,7 +170,7 @@ inline constexpr std::array<ControlResource, 5> kLanguageControls{{
     {kCancel, ControlKind::PushButton, "Cancel", {120, 32, 40, 14}},
 }};
 
-inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
+inline constexpr std::array<ControlResource, 23> kPortSettingControls{{
     {kUnnamedStatic, ControlKind::GroupBox, "Port", {16, 13, 196, 84}},
     {1007, ControlKind::RadioButton, "COM1", {28, 27, 36, 10}, true},
     {1008, ControlKind::RadioButton, "COM2", {74, 27, 36, 10}},
@@ -191,8 +191,11 @@ inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     // Any other device: a /dev/serial/by-id link, a pseudo-terminal.
     {kUnnamedStatic, ControlKind::Static, "Other device", {16, 106, 52, 9}},
     {kOtherPort, ControlKind::Edit, {}, {70, 104, 142, 12}},
-    {kOk, ControlKind::DefaultPushButton, "OK", {58, 126, 35, 14}, true},
-    {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
+    // Every byte on the line into a file, for support.
+    {kTraceToFile, ControlKind::CheckBox, "Trace to file", {16, 124, 54, 10}},
+    {kTraceFile, ControlKind::Edit, {}, {70, 123, 142, 12}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {58, 144, 35, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {134, 144, 35, 14}},
 }};
 
 inline constexpr std::array<ControlResource, 5> kProcessControls{{
@@ -210,7 +213,7 @@ inline constexpr std::array<DialogResource, 5> kDialogs{{
      kProductInfoControls},
     {resource::kLanguageDialog, "Language", 170, 64, kDialogFont, kDialogPointSize,
      kLanguageControls},
-    {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
+    {resource::kPortSettingDialog, "Port Setting", 227, 166, kDialogFont, kDialogPointSize,
      kPortSettingControls},
     {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize, kProcessControls},
 }};
