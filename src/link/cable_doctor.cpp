@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -246,10 +247,11 @@ std::map<pid_t, std::string> Checks::processes() const {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(under("/proc"), error)) {
         const std::string name = entry.path().filename().string();
-        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) {
-            continue;
+        pid_t pid = 0;
+        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+        if (error != std::errc{} || end != name.data() + name.size()) {
+            continue;  // not a process
         }
-        const auto pid = static_cast<pid_t>(std::stol(name));
         if (pid != system_.ownPid) {
             found[pid] = firstLine(entry.path() / "comm");
         }

@@ -100,6 +100,22 @@ TEST_P(TraceTest, RecordsEveryByteInOrderWithThePasswordMasked) {
     EXPECT_EQ(sentBytes(lines), expectedSent);
 }
 
+TEST(Trace, AReadThatBringsNothingIsATimeoutLine) {
+    test::TempDir dir;
+    std::string error;
+    auto trace = ProtocolTrace::create(dir.file("trace.txt"), error);
+    const auto port = withTrace(std::make_unique<test::ScriptedPort>(), trace);
+    std::array<std::uint8_t, 1> byte{};
+    ASSERT_TRUE(port->open("COM3"));
+
+    EXPECT_EQ(port->read(byte).count, 0u);
+
+    const std::vector<TraceLine> lines = traceLines(test::readFile(dir.file("trace.txt")));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].direction, '<');
+    EXPECT_EQ(lines[0].bytes, "timeout");
+}
+
 INSTANTIATE_TEST_SUITE_P(Directions, TraceTest,
                          ::testing::Values(TraceCase{TransferDirection::Read,
                                                      "< A0 A1 A2 A3 30 31 ** ** ** ** ** **\n"
