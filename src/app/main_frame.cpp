@@ -25,6 +25,7 @@
 #include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
+#include "app/fleet_write_dlg.h"
 #include "app/help_viewer.h"
 #include "app/language_dlg.h"
 #include "app/message_boxes.h"
@@ -39,9 +40,11 @@
 #include "app/transfer_windows.h"
 #include "app/window_menu.h"
 #include "link/posix_serial_port.h"
+#include "link/serial_devices.h"
 #include "link/trace_preference.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/radio_backups.h"
 #include "session/save_name.h"
 
 namespace kw::app {
@@ -65,9 +68,9 @@ constexpr std::array<TreeChild, 3> kTreeChildren{{
 }};
 
 // Commands that act on a document and so wait for one.
-constexpr std::array kDocumentCommands{kFileClose, kFileSave,           kFileSaveAs,
-                                       kFilePrint, kFilePrintPreview,   kRead,
-                                       kWrite,     kProductInformation, kOptionalFeatures};
+constexpr std::array kDocumentCommands{
+    kFileClose, kFileSave, kFileSaveAs,         kFilePrint,        kFilePrintPreview,
+    kRead,      kWrite,    kProductInformation, kOptionalFeatures, kFleetWrite};
 
 const QString kDocumentFilter = QStringLiteral("Program Document (*.dat)");
 
@@ -290,6 +293,7 @@ void CMainFrame::connectCommands() {
     commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
     commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
     commands_.setHandler(kComSetup, [this] { showPortSetting(); });
+    commands_.setHandler(kFleetWrite, [this] { showFleetWrite(); });
     commands_.setHandler(kOptionalFeatures, [this] { showOptionalFeatures(); });
 }
 
@@ -574,6 +578,32 @@ void CMainFrame::showPortSetting() {
         context_.port.choose(*dialog.choice());
         (void)storePort(settings, dialog.choice()->storedValue);
     }
+}
+
+// The ports offered: every numbered port that opens now, the other serial devices and the
+// port of the transfers.
+void CMainFrame::showFleetWrite() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        return;
+    }
+    child->view()->cellCommit();
+    child->view()->gridCommit();
+    std::vector<std::string> ports;
+    for (int number = 1; number <= kPortCount; ++number) {
+        if (probePort(portNameOf(number)) == PortStatus::Free) {
+            ports.push_back(portNameOf(number));
+        }
+    }
+    for (const std::string& device : otherSerialDevices()) {
+        ports.push_back(device);
+    }
+    if (std::find(ports.begin(), ports.end(), context_.port.name()) == ports.end()) {
+        ports.push_back(context_.port.name());
+    }
+    CFleetWriteDlg dialog(child->document().image(), ports,
+                          userBackupPlace(SettingsStore(context_.settingsPath)), trace_, this);
+    dialog.exec();
 }
 
 void CMainFrame::showOptionalFeatures() {

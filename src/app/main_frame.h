@@ -122,6 +122,7 @@ class CMainFrame : public QMainWindow {
     void showChannelInformation();
     void showProductInformation();
     void showPortSetting();
+    void showFleetWrite();
     void showLanguageDialog();
     void showOptionalFeatures();
     void connectTransferCommands();

@@ -26,7 +26,8 @@ inline constexpr auto kDocEdit =
     translated(english::kDocEdit,
                {"机型设置"sv, "信道信息"sv, ""sv, "可选功能"sv, ""sv, "DTMF"sv, "按键设置"sv});
 inline constexpr auto kDocProgram =
-    translated(english::kDocProgram, {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv});
+    translated(english::kDocProgram,
+               {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv, ""sv, "批量写频(&F)..."sv});
 inline constexpr auto kDocSetup = translated(english::kDocSetup, {"端口设置"sv, "语言"sv});
 inline constexpr auto kDocView =
     translated(english::kDocView, {"工具栏(&T)"sv, "状态栏(&S)"sv, ""sv, "导航栏(&B)   Ctrl+B"sv});
@@ -71,7 +72,8 @@ inline constexpr auto kStrings =
                                    "显示信道表\n信道信息"sv,
                                    "编辑整机选项和密码\n可选功能"sv,
                                    "列出帮助主题\n帮助主题"sv,
-                                   "切换界面语言；程序将重新启动\n语言"sv});
+                                   "切换界面语言；程序将重新启动\n语言"sv,
+                                   "在多个串口上逐台写入对讲机\n批量写频"sv});
 
 inline constexpr std::string_view kDialogFont = "WenQuanYi Micro Hei";
 

@@ -41,6 +41,7 @@ inline constexpr CommandId kDtmf{32789};
 inline constexpr CommandId kHelpTopics{32793};
 inline constexpr CommandId kLanguage{32799};
 inline constexpr CommandId kKeyAssignment{32800};
+inline constexpr CommandId kFleetWrite{32810};
 
 inline constexpr CommandId kFileNew{57600};
 inline constexpr CommandId kFileOpen{57601};

@@ -53,9 +53,11 @@ inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
     {kDtmf, "DTMF"},
     {kKeyAssignment, "Key Assignment"},
 }};
-inline constexpr std::array<MenuItemResource, 2> kDocProgram{{
+inline constexpr std::array<MenuItemResource, 4> kDocProgram{{
     {kRead, "&Read    Ctrl+R"},
     {kWrite, "&Write   Ctrl+W"},
+    {kSeparator, {}},
+    {kFleetWrite, "&Fleet Write..."},
 }};
 inline constexpr std::array<MenuItemResource, 2> kDocSetup{{
     {kComSetup, "Com Setup"},
@@ -110,7 +112,7 @@ inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
     {"Alt+Backspace", kEditUndo},
 }};
 
-inline constexpr std::array<StringResource, 25> kStrings{{
+inline constexpr std::array<StringResource, 26> kStrings{{
     {resource::kIdleMessage, "Ready"},
     {resource::kIndicatorCaps, "CAP"},
     {resource::kIndicatorNum, "NUM"},
@@ -136,6 +138,7 @@ inline constexpr std::array<StringResource, 25> kStrings{{
     {kOptionalFeatures, "Edit the radio-wide options and the password\nOptional Features"},
     {kHelpTopics, "List the help topics\nHelp Topics"},
     {kLanguage, "Switch the interface language; the program starts again\nLanguage"},
+    {kFleetWrite, "Write the document into radio after radio on several ports\nFleet Write"},
 }};
 
 inline constexpr std::string_view kDialogFont = "Times New Roman";
