@@ -181,12 +181,17 @@ void CFleetWriteDlg::onFinished() {
         box->setEnabled(true);
     }
     emit fleetFinished();
+    if (closeAsked_) {
+        QDialog::reject();
+    }
 }
 
 // Closing the window stops the fleet: the radios in progress are cancelled cleanly.
 void CFleetWriteDlg::reject() {
     stopAsked_ = true;
-    if (!thread_.joinable()) {
+    if (thread_.joinable()) {
+        closeAsked_ = true;
+    } else {
         QDialog::reject();
     }
 }

@@ -60,6 +60,7 @@ class CFleetWriteDlg : public QDialog {
     std::unique_ptr<Bridge> bridge_;
     std::atomic<bool> stopAsked_{false};
     bool finished_ = false;
+    bool closeAsked_ = false;  // the window goes once the fleet has stopped
     std::thread thread_;
 };
 
