@@ -1,5 +1,6 @@
 #include "session/parallel_writes.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
