@@ -5,14 +5,11 @@
 //
 //   build/bin/bench_transfer [--model KW-217V|KW-217U]
 
-#include <sys/resource.h>
-
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "link/posix_serial_port.h"
+#include "counting_line.h"
 #include "link/programming_session.h"
 #include "model/model_table.h"
 #include "session/new_document.h"
@@ -21,59 +18,13 @@
 namespace {
 
 using namespace kw;
-using Clock = std::chrono::steady_clock;
-
-constexpr double kBitsPerByte = 10.0;
-constexpr double kWireBaud = 9600.0;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Counts every byte that crosses the line and the time spent waiting on it.
-class CountingPort final : public SerialPort {
-  public:
-    PortOpenResult open(const std::string& name) override { return port_.open(name); }
-    void close() override { port_.close(); }
-    bool isOpen() const override { return port_.isOpen(); }
-    void purge(PurgeMode mode) override { port_.purge(mode); }
-    PortReadResult read(std::span<std::uint8_t> buffer) override {
-        const Clock::time_point start = Clock::now();
-        const PortReadResult got = port_.read(buffer);
-        inPort += secondsSince(start);
-        bytes += got.count;
-        return got;
-    }
-    PortWriteResult write(std::span<const std::uint8_t> data) override {
-        const Clock::time_point start = Clock::now();
-        const PortWriteResult put = port_.write(data);
-        inPort += secondsSince(start);
-        bytes += put.count;
-        return put;
-    }
-
-    std::size_t bytes = 0;
-    double inPort = 0;  // seconds blocked in reads and writes: the line and the radio
-
-  private:
-    PosixSerialPort port_;
-};
-
-class CountingSleeper final : public Sleeper {
-  public:
-    void sleepFor(std::chrono::milliseconds duration) override {
-        asked += duration;
-        const Clock::time_point start = Clock::now();
-        sleeper_.sleepFor(duration);
-        slept += secondsSince(start);
-    }
-
-    std::chrono::milliseconds asked{0};
-    double slept = 0;
-
-  private:
-    ThreadSleeper sleeper_;
-};
+using bench::Clock;
+using bench::CountingPort;
+using bench::CountingSleeper;
+using bench::cpuSeconds;
+using bench::kBitsPerByte;
+using bench::kWireBaud;
+using bench::secondsSince;
 
 class QuietObserver final : public SessionObserver {
   public:
@@ -83,13 +34,6 @@ class QuietObserver final : public SessionObserver {
     RetryAnswer askRetry(MessageId) override { return RetryAnswer::Cancel; }
     void showMessage(const TransferMessage&) override {}
 };
-
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 bool measure(const char* label, TransferDirection direction, RadioImage& image,
              const std::string& device, int baud) {

@@ -3,14 +3,16 @@
 #include "commands.h"
 #include "exit_status.h"
 #include "model/document_file.h"
+#include "radio_read.h"
 #include "safe_write_run.h"
 #include "trace_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 8> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
-                                          kDryRunOption, kRetryOption, kQuietOption, kTraceOption}};
+constexpr std::array<Option, 9> kOptions{{kPortOption, kPasswordOption, kNoBackupOption,
+                                          kNoVerifyOption, kYesOption, kDryRunOption, kRetryOption,
+                                          kQuietOption, kTraceOption}};
 
 // A backup goes back exactly as it was read: its bytes, with no grid in between.
 int runRestore(const Arguments& arguments, CommandContext& context) {
@@ -26,16 +28,24 @@ int runRestore(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 8> kHelp{{kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp,
-                                           kDryRunHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
+constexpr std::array<OptionHelp, 9> kHelp{
+    {kPortHelp,
+     {"--password DIGITS", "the radio's password now, when it is not the backup's"},
+     kNoBackupHelp,
+     kNoVerifyHelp,
+     kYesHelp,
+     kDryRunHelp,
+     kRetryHelp,
+     kQuietHelp,
+     kTraceHelp}};
 constexpr std::array<std::string_view, 2> kExamples{
     "kwprog-cli restore --port COM1 ~/.local/share/kwprog/backups/KW-217V-20261208-143501.dat",
     "kwprog-cli restore --port /dev/ttyUSB0 \"$(kwprog-cli backups | head -n 1 | cut -f 3)\""};
 
 const Command kRestoreCommand{
     "restore",
-    "--port PORT BACKUP.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] "
-    "[--quiet] [--trace FILE]",
+    "--port PORT BACKUP.dat [--password DIGITS] [--no-backup] [--no-verify] [--yes] [--dry-run] "
+    "[--retry N] [--quiet] [--trace FILE]",
     kOptions,
     1,
     1,

@@ -10,20 +10,33 @@
 
 namespace kw::cli {
 
+bool passwordOption(const Arguments& arguments, CommandContext& context,
+                    std::optional<std::string>& password) {
+    if (!arguments.has(kPasswordOption.name)) {
+        return true;
+    }
+    const std::string digits = arguments.value(kPasswordOption.name);
+    if (!isValidPassword(digits)) {
+        context.err << "--password takes up to 6 digits, not \"" << digits << "\".\n";
+        return false;
+    }
+    password = digits;
+    return true;
+}
+
 int readRadioMemory(const RadioImage& passwordFrom, RadioImage& memory, const Arguments& arguments,
                     CommandContext& context) {
     const auto setup = transferTerminalOf(arguments, context);
     if (!setup) {
         return kBadInput;
     }
+    std::optional<std::string> password;
+    if (!passwordOption(arguments, context, password)) {
+        return kBadInput;
+    }
     RadioImage expected = passwordFrom;
-    if (arguments.has(kPasswordOption.name)) {
-        const std::string password = arguments.value(kPasswordOption.name);
-        if (!isValidPassword(password)) {
-            context.err << "--password takes up to 6 digits, not \"" << password << "\".\n";
-            return kBadInput;
-        }
-        writePassword(expected, password);
+    if (password) {
+        writePassword(expected, *password);
     }
     InterruptWatch interrupts;
     TerminalObserver observer(context.err, interrupts, setup->retries, STDIN_FILENO, setup->style);

@@ -5,29 +5,13 @@
 #include "exit_status.h"
 #include "interrupt_watch.h"
 #include "platform/settings_store.h"
+#include "radio_read.h"
 #include "session/safe_write.h"
 #include "session/transfer_summary.h"
 #include "session/user_settings.h"
 
 namespace kw::cli {
 namespace {
-
-struct StepName {
-    std::string_view label;
-    TransferDirection direction;
-};
-
-StepName stepName(SafeWriteStep step) {
-    switch (step) {
-        case SafeWriteStep::Backup:
-            return {"Backup", TransferDirection::Read};
-        case SafeWriteStep::Write:
-            return {"Write", TransferDirection::Write};
-        case SafeWriteStep::Verify:
-            return {"Verify", TransferDirection::Read};
-    }
-    return {"Write", TransferDirection::Write};
-}
 
 // The terminal as a safe write's user: the changes on the output, the question on the
 // terminal when there is one and --yes was not given.
@@ -43,8 +27,7 @@ class SafeWriteTerminal final : public SafeWriteObserver {
     void showMessage(const TransferMessage& message) override { terminal_.showMessage(message); }
 
     void beginStep(SafeWriteStep step) override {
-        const StepName name = stepName(step);
-        terminal_.beginStep(name.label, name.direction);
+        terminal_.beginStep(safeWriteStepText(step, Language::English));
     }
 
     bool confirmChanges(const std::vector<ImageDifference>& changes) override {
@@ -99,6 +82,7 @@ SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments) {
     options.backup = !arguments.has(kNoBackupOption.name);
     options.verify = !arguments.has(kNoVerifyOption.name);
     options.dryRun = arguments.has(kDryRunOption.name);
+    options.passwordErrorDetail = "No backup could be taken; --no-backup writes anyway.";
     return options;
 }
 
@@ -113,7 +97,10 @@ int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandCon
     if (!setup) {
         return kBadInput;
     }
-    const SafeWriteOptions options = safeWriteOptionsOf(arguments);
+    SafeWriteOptions options = safeWriteOptionsOf(arguments);
+    if (!passwordOption(arguments, context, options.radioPassword)) {
+        return kBadInput;
+    }
     // The terminal shows the changes in any case, and asks only when it should.
     const bool ask = !arguments.has(kYesOption.name) && !options.dryRun;
     const bool quiet = setup->style == ProgressStyle::Quiet;

@@ -195,10 +195,9 @@ void TerminalObserver::showMessage(const TransferMessage& message) {
     err_ << std::flush;
 }
 
-void TerminalObserver::beginStep(std::string_view label, TransferDirection direction) {
+void TerminalObserver::beginStep(std::string_view label) {
     endBarLine();
     label_ = label;
-    direction_ = direction;
     tenthsShown_ = 0;
     started_ = std::chrono::steady_clock::now();
     shownStatus_.reset();

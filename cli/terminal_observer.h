@@ -37,7 +37,7 @@ class TerminalObserver final : public SessionObserver {
 
     // A new transfer of a series begins under `label` ("Backup", "Write", "Verify"): its
     // progress gets a bar (or lines) of its own, named by the label.
-    void beginStep(std::string_view label, TransferDirection direction);
+    void beginStep(std::string_view label);
     // Asks `question` on the terminal; nothing when the input is no terminal or Ctrl-C
     // came first. An empty answer is No.
     std::optional<bool> askYesNo(std::string_view question);

@@ -1,12 +1,15 @@
 #include "session/radio_backups.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <mutex>
 #include <system_error>
 
 #include "model/document_file.h"
@@ -156,6 +159,9 @@ std::optional<BackupEntry> parseBackupName(const std::string& path) {
     return std::nullopt;
 }
 
+// The backup is written whole under a hidden name, then linked to the first free backup
+// name: a link never replaces a file, so backups taken at once (a fleet, one per port)
+// never take the same name, and none is ever half written.
 BackupSaveResult saveBackup(const BackupPlace& place, const RadioImage& image) {
     if (place.folder.empty()) {
         return {{}, "No folder for backups: neither XDG_DATA_HOME nor HOME names one."};
@@ -167,25 +173,39 @@ BackupSaveResult saveBackup(const BackupPlace& place, const RadioImage& image) {
             {},
             "The backups folder " + place.folder + " could not be made: " + error.message() + "."};
     }
-    const LocalTime now = place.now();
-    // Radios written at once on several ports may back up within one second: one name each.
-    static std::mutex naming;
-    const std::lock_guard lock(naming);
-    for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
-        const std::string path =
-            (fs::path(place.folder) /
-             (backupFileStem(modelText(image), now, sequence) + std::string(kExtension)))
-                .string();
-        if (fs::exists(fs::symlink_status(path, error))) {
-            continue;
-        }
-        if (FileWriteResult written = storeDocumentFile(path, image); !written) {
-            return {{}, std::move(written.error)};
-        }
-        pruneBackups(place.folder, now, place.keepDays);
-        return {path, {}};
+    std::string staged = (fs::path(place.folder) / ".backup-XXXXXX").string();
+    const int stagedFd = ::mkstemp(staged.data());
+    if (stagedFd < 0) {
+        return {{},
+                "No backup can be written in " + place.folder + ": " + std::strerror(errno) + "."};
     }
-    return {{}, "Too many backups in " + place.folder + " within one second."};
+    ::close(stagedFd);
+    BackupSaveResult result{{}, "Too many backups in " + place.folder + " within one second."};
+    if (FileWriteResult written = storeDocumentFile(staged, image); !written) {
+        result.error = std::move(written.error);
+    } else {
+        const LocalTime now = place.now();
+        for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
+            const std::string path =
+                (fs::path(place.folder) /
+                 (backupFileStem(modelText(image), now, sequence) + std::string(kExtension)))
+                    .string();
+            if (::link(staged.c_str(), path.c_str()) == 0) {
+                result = {path, {}};
+                break;
+            }
+            if (errno != EEXIST) {
+                result.error =
+                    "The backup " + path + " could not be made: " + std::strerror(errno) + ".";
+                break;
+            }
+        }
+        if (result) {
+            pruneBackups(place.folder, now, place.keepDays);
+        }
+    }
+    ::unlink(staged.c_str());
+    return result;
 }
 
 void pruneBackups(const std::string& folder, const LocalTime& now, std::uint32_t keepDays) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "features/password_text.h"
+
 namespace kw {
 namespace {
 
@@ -40,12 +42,22 @@ RadioImage overlay(const RadioImage& base, const RadioImage& source, ForEachRang
     return image;
 }
 
-// Passes the session's calls on, notes whether the radio's memory began to change, and
-// says under "Password Error!" how to write without a backup.
+// "Password Error!" from the backup Read gets a second line: how to write without a backup.
+TransferMessage explained(TransferMessage message, SafeWriteStep step,
+                          const SafeWriteOptions& options) {
+    if (step == SafeWriteStep::Backup &&
+        message.text == decltype(message.text){BuiltInText::PasswordError}) {
+        message.detail = options.passwordErrorDetail;
+    }
+    return message;
+}
+
+// Passes the session's calls on, explaining its messages, and notes whether the radio's
+// memory began to change.
 class StepObserver final : public SessionObserver {
   public:
-    StepObserver(SafeWriteObserver& shell, std::string passwordErrorDetail)
-        : shell_(shell), passwordErrorDetail_(std::move(passwordErrorDetail)) {}
+    StepObserver(SafeWriteObserver& shell, const SafeWriteOptions& options)
+        : shell_(shell), options_(options) {}
 
     void setStatus(BuiltInText text) override { shell_.setStatus(text); }
     void setProgress(int position) override {
@@ -55,16 +67,11 @@ class StepObserver final : public SessionObserver {
     bool cancelRequested() override { return shell_.cancelRequested(); }
     RetryAnswer askRetry(MessageId id) override { return shell_.askRetry(id); }
     void showMessage(const TransferMessage& message) override {
-        if (explainPasswordError_ &&
-            message.text == decltype(message.text){BuiltInText::PasswordError}) {
-            shell_.showMessage({message.text, passwordErrorDetail_});
-            return;
-        }
-        shell_.showMessage(message);
+        shell_.showMessage(explained(message, step_, options_));
     }
 
     void beginStep(SafeWriteStep step) {
-        explainPasswordError_ = step == SafeWriteStep::Backup;
+        step_ = step;
         progressed_ = false;
         shell_.beginStep(step);
     }
@@ -72,27 +79,40 @@ class StepObserver final : public SessionObserver {
 
   private:
     SafeWriteObserver& shell_;
-    std::string passwordErrorDetail_;
-    bool explainPasswordError_ = false;
+    const SafeWriteOptions& options_;
+    SafeWriteStep step_ = SafeWriteStep::Backup;
     bool progressed_ = false;
 };
 
-SafeWriteResult stopped(SafeWriteResult result, SafeWriteStep step, TransferResult transfer,
-                        const TransferMessage* detailed) {
+SafeWriteResult stopped(SafeWriteResult result, SafeWriteStep step, const TransferResult& transfer,
+                        const SafeWriteOptions& options) {
     result.outcome = transfer.outcome == TransferOutcome::Cancelled ? SafeWriteOutcome::Cancelled
                                                                     : SafeWriteOutcome::Failed;
     result.stoppedIn = step;
-    result.message = std::move(transfer.message);
-    if (detailed != nullptr && result.message) {
-        result.message = *detailed;
+    if (transfer.message) {
+        result.message = explained(*transfer.message, step, options);
     }
     return result;
 }
 
 }  // namespace
 
-std::string verifyFailedLine(std::size_t differences) {
-    return "Verify failed: " + std::to_string(differences) + " differences";
+std::string_view safeWriteStepText(SafeWriteStep step, Language language) {
+    switch (step) {
+        case SafeWriteStep::Backup:
+            return pick(language, "Backup", "备份");
+        case SafeWriteStep::Write:
+            return pick(language, "Write", "写入");
+        case SafeWriteStep::Verify:
+            return pick(language, "Verify", "校验");
+    }
+    return {};
+}
+
+std::string verifyFailedLine(std::size_t differences, Language language) {
+    const std::string count = std::to_string(differences);
+    return language == Language::Chinese ? "校验失败：" + count + " 处不同"
+                                         : "Verify failed: " + count + " differences";
 }
 
 RadioImage withReadBytes(const RadioImage& base, const RadioImage& read) {
@@ -116,7 +136,7 @@ TransferResult readRadioMemory(ProgrammingSession& session, const RadioImage& pa
 
 SafeWriteResult SafeWrite::run(const RadioImage& image, const std::string& portName,
                                const SafeWriteOptions& options, const BackupPlace& backups) {
-    StepObserver observer(observer_, options.passwordErrorDetail);
+    StepObserver observer(observer_, options);
     ProgrammingSession session(port_, observer, sleeper_);
     const auto written = [](auto visit) { forEachWrittenRange(visit); };
     SafeWriteResult result;
@@ -124,14 +144,13 @@ SafeWriteResult SafeWrite::run(const RadioImage& image, const std::string& portN
     if (options.backup) {
         observer.beginStep(SafeWriteStep::Backup);
         RadioImage radio{};
-        TransferResult read = readRadioMemory(session, image, radio, portName);
+        RadioImage expected = image;
+        if (options.radioPassword) {
+            writePassword(expected, *options.radioPassword);
+        }
+        const TransferResult read = readRadioMemory(session, expected, radio, portName);
         if (!read) {
-            const bool passwordError =
-                read.message &&
-                read.message->text == decltype(read.message->text){BuiltInText::PasswordError};
-            const TransferMessage detailed{BuiltInText::PasswordError, options.passwordErrorDetail};
-            return stopped(std::move(result), SafeWriteStep::Backup, std::move(read),
-                           passwordError ? &detailed : nullptr);
+            return stopped(std::move(result), SafeWriteStep::Backup, read, options);
         }
         BackupSaveResult saved = saveBackup(backups, radio);
         if (!saved) {
@@ -153,18 +172,18 @@ SafeWriteResult SafeWrite::run(const RadioImage& image, const std::string& portN
 
     observer.beginStep(SafeWriteStep::Write);
     RadioImage sent = image;
-    TransferResult write = session.run(TransferDirection::Write, sent, portName);
+    const TransferResult write = session.run(TransferDirection::Write, sent, portName);
     result.radioTouched = observer.progressed();
     if (!write) {
-        return stopped(std::move(result), SafeWriteStep::Write, std::move(write), nullptr);
+        return stopped(std::move(result), SafeWriteStep::Write, write, options);
     }
 
     if (options.verify) {
         observer.beginStep(SafeWriteStep::Verify);
         RadioImage readBack{};
-        TransferResult read = readRadioMemory(session, image, readBack, portName);
+        const TransferResult read = readRadioMemory(session, image, readBack, portName);
         if (!read) {
-            return stopped(std::move(result), SafeWriteStep::Verify, std::move(read), nullptr);
+            return stopped(std::move(result), SafeWriteStep::Verify, read, options);
         }
         if (!writtenBytesEqual(image, readBack)) {
             result.outcome = SafeWriteOutcome::Failed;

@@ -21,9 +21,13 @@ struct SafeWriteOptions {
     bool ask = true;      // ask before writing, showing the changes
     bool verify = true;   // read back and compare
     bool dryRun = false;  // the backup and the changes only; nothing is written
+    // The password the backup Read expects when the radio's is not the image's (a restore
+    // of a backup taken before the password changed); valid by isValidPassword.
+    std::optional<std::string> radioPassword;
     // The second line under "Password Error!" when the backup Read finds another password:
     // how this shell writes without a backup.
-    std::string passwordErrorDetail = "No backup could be taken; --no-backup writes anyway.";
+    std::string passwordErrorDetail =
+        "No backup could be taken; a write without a backup writes anyway.";
     // The language of the changes and the verify differences.
     Language language = Language::English;
 };
@@ -54,13 +58,17 @@ struct [[nodiscard]] SafeWriteResult {
     std::vector<ImageDifference> changes;    // radio -> image, when the radio was read first
     // When the Read back disagrees: written image -> radio, over the bytes a Write sends.
     std::vector<ImageDifference> verifyDifferences;
-    bool radioTouched = false;  // the Write began: the radio may hold part of the image
+    bool radioTouched = false;  // some of the Write's rows reached the radio
 
     explicit operator bool() const { return outcome == SafeWriteOutcome::Done; }
 };
 
-// "Verify failed: 3 differences"
-[[nodiscard]] std::string verifyFailedLine(std::size_t differences);
+// "Backup", "Write", "Verify" in `language`.
+[[nodiscard]] std::string_view safeWriteStepText(SafeWriteStep step, Language language);
+
+// "Verify failed: 3 differences" in `language`.
+[[nodiscard]] std::string verifyFailedLine(std::size_t differences,
+                                           Language language = Language::English);
 
 // `base` with every byte a Read brings taken from `read`: what the radio holds, in the
 // words of `base` wherever a Read brings nothing.
@@ -75,7 +83,7 @@ class SafeWrite {
         : port_(port), observer_(observer), sleeper_(sleeper) {}
 
     // Writes `image` exactly as it is (the caller has committed any grid into it). The
-    // backup Read expects the radio to have `image`'s password.
+    // backup Read expects the radio to have `image`'s password, or the options' one.
     SafeWriteResult run(const RadioImage& image, const std::string& portName,
                         const SafeWriteOptions& options, const BackupPlace& backups);
 

@@ -156,13 +156,25 @@ TEST_F(SafeWriteCli, AnotherPasswordStopsBeforeAnythingIsWritten) {
     EXPECT_TRUE(writtenBytesEqual(load(saved_), load(document_)));
 }
 
-TEST_F(SafeWriteCli, RestorePutsABackBackByteForByte) {
+// The backup was taken before a later write gave the radio a password: the restore is
+// told the radio's password now.
+TEST_F(SafeWriteCli, RestorePutsABackupBackByteForByte) {
     auto sim = startRadio();
     ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
     const std::string backup = backups().front().path;
-    const CliRun restore = cli({"restore", "--port", sim.device(), backup, "--yes"});
+    ASSERT_EQ(cli({"features", document_, "--set", "Password=4711"}).status, 0);
+    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 3);
+    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet", "--no-backup"}).status,
+              0);
+    const CliRun refused = cli({"restore", "--port", sim.device(), backup, "--quiet"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_TRUE(contains(refused.err, "Password Error!\n")) << refused.err;
+
+    const CliRun restore =
+        cli({"restore", "--port", sim.device(), backup, "--password", "4711", "--yes"});
     ASSERT_EQ(restore.status, 0) << restore.err;
     EXPECT_TRUE(contains(restore.out, "CH 1 Rx Frequency: (empty) -> 146.00000\n")) << restore.out;
+    EXPECT_TRUE(contains(restore.out, "Password: changed\n")) << restore.out;
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_TRUE(sameRadioBytes(load(saved_), load(backup)));
     EXPECT_EQ(backups().size(), 2u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "model/document_file.h"
 #include "model/product_state.h"
@@ -114,6 +115,17 @@ TEST(RadioBackups, SavedBackupIsTheReadImageUnderAFreeName) {
     EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"KW-217U-20261208-143501-3.dat",
                                                          "KW-217U-20261208-143501-2.dat",
                                                          "KW-217U-20261208-143501.dat"}));
+
+    // Backups taken at once in the same second (a fleet) each get a name of their own.
+    std::vector<std::thread> fleet;
+    for (int port = 0; port < 4; ++port) {
+        fleet.emplace_back([&] { EXPECT_TRUE(saveBackup(placeIn(folder), image)); });
+    }
+    for (std::thread& thread : fleet) {
+        thread.join();
+    }
+    EXPECT_EQ(namesIn(folder).size(), 7u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 7);
 
     test::writeFile(dir.file("file"), "");
     EXPECT_FALSE(saveBackup(placeIn(dir.file("file/backups")), image));

@@ -284,6 +284,7 @@ TEST(SafeWrite, VerifyNamesWhatTheRadioDidNotKeep) {
         EXPECT_EQ(difference.where, "CH 1") << differenceLine(difference);
     }
     EXPECT_EQ(verifyFailedLine(3), "Verify failed: 3 differences");
+    EXPECT_EQ(verifyFailedLine(3, Language::Chinese), "校验失败：3 处不同");
 }
 
 // What a worker's shell was told, and whether every call came on its own thread.
