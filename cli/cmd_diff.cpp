@@ -9,6 +9,7 @@
 #include "radio_read.h"
 #include "session/image_differences.h"
 #include "session/safe_write.h"
+#include "trace_option.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
@@ -17,8 +18,9 @@ namespace {
 // diff's own meaning of status 1: the two differ.
 constexpr int kDiffer = 1;
 
-constexpr std::array<Option, 6> kOptions{
-    {kLanguageOption, kFormatOption, kPortOption, kPasswordOption, kRetryOption, kQuietOption}};
+constexpr std::array<Option, 7> kOptions{{kLanguageOption, kFormatOption, kPortOption,
+                                          kPasswordOption, kRetryOption, kQuietOption,
+                                          kTraceOption}};
 
 void printDifferences(const std::vector<ImageDifference>& differences, OutputFormat format,
                       std::ostream& out) {
@@ -85,13 +87,14 @@ int runDiff(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 6> kHelp{
+constexpr std::array<OptionHelp, 7> kHelp{
     {kLanguageHelp,
      {"--format text|json", "one line per difference (the default), or a JSON array"},
      {"--port PORT", "B is the radio on this port, read as a Read reads it"},
      {"--password DIGITS", "the radio's password, when it is not A's"},
      kRetryHelp,
-     kQuietHelp}};
+     kQuietHelp,
+     kTraceHelp}};
 constexpr std::array<std::string_view, 3> kExamples{
     "kwprog-cli diff before.dat after.dat", "kwprog-cli diff --port /dev/ttyUSB0 radio.dat",
     "kwprog-cli diff fleet/uhf.dat radio.dat --lang zh --format json"};
@@ -102,15 +105,16 @@ constexpr std::string_view kDetails =
     "that differ. A changed password is said to be changed, never shown. Exits 0 when the two\n"
     "agree, 1 when they differ, 2 for a file it cannot open, 3 when the radio fails.\n";
 
-const Command kDiffCommand{"diff",
-                           "A.dat (B.dat | --port PORT [--password DIGITS]) [--lang en|zh] "
-                           "[--format text|json]",
-                           kOptions,
-                           1,
-                           2,
-                           runDiff,
-                           {"Lists what differs from document A to document B, in the words the "
-                            "program shows.",
-                            kHelp, kExamples, kDetails}};
+const Command kDiffCommand{
+    "diff",
+    "A.dat (B.dat | --port PORT [--password DIGITS] [--trace FILE]) [--lang en|zh] "
+    "[--format text|json]",
+    kOptions,
+    1,
+    2,
+    runDiff,
+    {"Lists what differs from document A to document B, in the words the "
+     "program shows.",
+     kHelp, kExamples, kDetails}};
 
 }  // namespace kw::cli

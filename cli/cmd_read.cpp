@@ -7,13 +7,14 @@
 #include "exit_status.h"
 #include "features/password_text.h"
 #include "output_target.h"
+#include "trace_option.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 6> kOptions{
-    {kPortOption, {"into"}, {"password"}, kRetryOption, kForceOption, kQuietOption}};
+constexpr std::array<Option, 7> kOptions{
+    {kPortOption, {"into"}, {"password"}, kRetryOption, kForceOption, kQuietOption, kTraceOption}};
 
 // The radio goes into the --into document or a new one, whose password (or --password)
 // the radio must have; only a complete Read is saved, so a failure leaves no output file. The
@@ -56,13 +57,14 @@ int runRead(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 6> kHelp{
+constexpr std::array<OptionHelp, 7> kHelp{
     {kPortHelp,
      {"--into DOC.dat", "start from this document, which holds the radio's password"},
      {"--password DIGITS", "the radio's password (0-6 digits), without a document holding it"},
      kRetryHelp,
      kForceHelp,
-     kQuietHelp}};
+     kQuietHelp,
+     kTraceHelp}};
 constexpr std::array<std::string_view, 3> kExamples{
     "kwprog-cli read --port COM1 radio.dat",
     "kwprog-cli read --port /dev/ttyUSB0 radio.dat --into old.dat --retry 3 --force",
@@ -70,7 +72,8 @@ constexpr std::array<std::string_view, 3> kExamples{
 
 const Command kReadCommand{
     "read",
-    "--port PORT OUT.dat [--into DOC.dat] [--password DIGITS] [--retry N] [--force] [--quiet]",
+    "--port PORT OUT.dat [--into DOC.dat] [--password DIGITS] [--retry N] [--force] [--quiet] "
+    "[--trace FILE]",
     kOptions,
     1,
     1,

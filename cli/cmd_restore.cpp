@@ -5,13 +5,14 @@
 #include "model/document_file.h"
 #include "radio_read.h"
 #include "safe_write_run.h"
+#include "trace_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 8> kOptions{{kPortOption, kPasswordOption, kNoBackupOption,
+constexpr std::array<Option, 9> kOptions{{kPortOption, kPasswordOption, kNoBackupOption,
                                           kNoVerifyOption, kYesOption, kDryRunOption, kRetryOption,
-                                          kQuietOption}};
+                                          kQuietOption, kTraceOption}};
 
 // A backup goes back exactly as it was read: its bytes, with no grid in between.
 int runRestore(const Arguments& arguments, CommandContext& context) {
@@ -27,7 +28,7 @@ int runRestore(const Arguments& arguments, CommandContext& context) {
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 8> kHelp{
+constexpr std::array<OptionHelp, 9> kHelp{
     {kPortHelp,
      {"--password DIGITS", "the radio's password now, when it is not the backup's"},
      kNoBackupHelp,
@@ -35,7 +36,8 @@ constexpr std::array<OptionHelp, 8> kHelp{
      kYesHelp,
      kDryRunHelp,
      kRetryHelp,
-     kQuietHelp}};
+     kQuietHelp,
+     kTraceHelp}};
 constexpr std::array<std::string_view, 2> kExamples{
     "kwprog-cli restore --port COM1 ~/.local/share/kwprog/backups/KW-217V-20261208-143501.dat",
     "kwprog-cli restore --port /dev/ttyUSB0 \"$(kwprog-cli backups | head -n 1 | cut -f 3)\""};
@@ -43,7 +45,7 @@ constexpr std::array<std::string_view, 2> kExamples{
 const Command kRestoreCommand{
     "restore",
     "--port PORT BACKUP.dat [--password DIGITS] [--no-backup] [--no-verify] [--yes] [--dry-run] "
-    "[--retry N] [--quiet]",
+    "[--retry N] [--quiet] [--trace FILE]",
     kOptions,
     1,
     1,

@@ -4,32 +4,32 @@
 #include "document_report.h"
 #include "exit_status.h"
 #include "link/transfer_commands.h"
+#include "parallel_run.h"
 #include "safe_write_run.h"
+#include "trace_option.h"
 
 namespace kw::cli {
 namespace {
 
-constexpr std::array<Option, 7> kOptions{{kPortOption, kNoBackupOption, kNoVerifyOption, kYesOption,
-                                          kDryRunOption, kRetryOption, kQuietOption}};
+constexpr std::array<Option, 8> kOptions{{kPortsOption, kNoBackupOption, kNoVerifyOption,
+                                          kYesOption, kDryRunOption, kRetryOption, kQuietOption,
+                                          kTraceOption}};
 
 // The document goes through the Write command's commits, then into a safe write.
 int runWrite(const Arguments& arguments, CommandContext& context) {
-    DocumentSession document(context.product, Language::English);
-    if (!openDocument(document, arguments.positionals()[0], context)) {
+    const auto image = imageToWrite(arguments.positionals()[0], context);
+    if (!image) {
         return kBadInput;
     }
-    TransferCommands commands;
-    if (!commands.onWrite(document) || !commands.start()) {
-        return kBadInput;
-    }
-    const RadioImage image = commands.beginTransfer(document, document.image());
-    return runSafeWrite(image, arguments, context);
+    return arguments.values(kPortsOption.name).size() > 1
+               ? runParallelWrite(*image, arguments, context)
+               : runSafeWrite(*image, arguments, context);
 }
 
 }  // namespace
 
-constexpr std::array<OptionHelp, 7> kHelp{
-    {kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp, kDryRunHelp, kRetryHelp, kQuietHelp}};
+constexpr std::array<OptionHelp, 8> kHelp{{kPortHelp, kNoBackupHelp, kNoVerifyHelp, kYesHelp,
+                                           kDryRunHelp, kRetryHelp, kQuietHelp, kTraceHelp}};
 constexpr std::array<std::string_view, 3> kExamples{
     "kwprog-cli write --port COM1 radio.dat",
     "kwprog-cli write --port /dev/ttyUSB0 radio.dat --dry-run",
@@ -37,7 +37,9 @@ constexpr std::array<std::string_view, 3> kExamples{
 
 const Command kWriteCommand{
     "write",
-    "--port PORT FILE.dat [--no-backup] [--no-verify] [--yes] [--dry-run] [--retry N] [--quiet]",
+    "--port PORT [--port PORT ...] FILE.dat [--no-backup] [--no-verify] [--yes] [--dry-run] "
+    "[--retry N] [--quiet] "
+    "[--trace FILE]",
     kOptions,
     1,
     1,
@@ -46,6 +48,9 @@ const Command kWriteCommand{
      "writes and reads it back to compare.",
      kHelp, kExamples,
      "Exit status 3 when the radio fails or the read-back differs, 4 when the question is "
-     "answered No.\n"}};
+     "answered No.\n"
+     "With --port given more than once the document goes into every radio at once, each a\n"
+     "safe write of its own, without a question; a line per port as each ends, then the\n"
+     "ports that failed.\n"}};
 
 }  // namespace kw::cli

@@ -6,11 +6,11 @@ namespace kw::cli {
 
 std::span<const Command* const> allCommands() {
     static constexpr std::array kCommands{
-        &kNewCommand,      &kInfoCommand,       &kModelCommand, &kProfileCommand, &kFeaturesCommand,
-        &kChannelsCommand, &kSetCommand,        &kTonesCommand, &kCopyCommand,    &kMoveCommand,
-        &kDeleteCommand,   &kInsertCommand,     &kSortCommand,  &kExportCommand,  &kImportCommand,
-        &kPortsCommand,    &kReadCommand,       &kWriteCommand, &kRestoreCommand, &kBackupsCommand,
-        &kDiffCommand,     &kCompletionCommand,
+        &kNewCommand,      &kInfoCommand,   &kModelCommand,  &kProfileCommand,    &kFeaturesCommand,
+        &kChannelsCommand, &kSetCommand,    &kTonesCommand,  &kCopyCommand,       &kMoveCommand,
+        &kDeleteCommand,   &kInsertCommand, &kSortCommand,   &kExportCommand,     &kImportCommand,
+        &kPortsCommand,    &kReadCommand,   &kWriteCommand,  &kRestoreCommand,    &kBackupsCommand,
+        &kDiffCommand,     &kFleetCommand,  &kDoctorCommand, &kCompletionCommand,
     };
     return kCommands;
 }

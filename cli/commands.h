@@ -31,5 +31,7 @@ extern const Command kRestoreCommand;
 extern const Command kBackupsCommand;
 extern const Command kDiffCommand;
 extern const Command kCompletionCommand;
+extern const Command kDoctorCommand;
+extern const Command kFleetCommand;
 
 }  // namespace kw::cli

@@ -5,7 +5,6 @@
 #include "exit_status.h"
 #include "features/password_text.h"
 #include "interrupt_watch.h"
-#include "link/posix_serial_port.h"
 #include "session/safe_write.h"
 #include "transfer_run.h"
 
@@ -41,9 +40,9 @@ int readRadioMemory(const RadioImage& passwordFrom, RadioImage& memory, const Ar
     }
     InterruptWatch interrupts;
     TerminalObserver observer(context.err, interrupts, setup->retries, STDIN_FILENO, setup->style);
-    PosixSerialPort port;
+    const auto port = setup->openablePort();
     ThreadSleeper sleeper;
-    ProgrammingSession session(port, observer, sleeper);
+    ProgrammingSession session(*port, observer, sleeper);
     const TransferResult result = kw::readRadioMemory(session, expected, memory, setup->portName);
     observer.finish();
     switch (result.outcome) {

@@ -4,7 +4,6 @@
 
 #include "exit_status.h"
 #include "interrupt_watch.h"
-#include "link/posix_serial_port.h"
 #include "platform/settings_store.h"
 #include "radio_read.h"
 #include "session/safe_write.h"
@@ -78,34 +77,43 @@ void warnIfPartlyWritten(const SafeWriteResult& result, const std::string& portN
 
 }  // namespace
 
-int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
-    const auto setup = transferTerminalOf(arguments, context);
-    if (!setup) {
-        return kBadInput;
-    }
+SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments) {
     SafeWriteOptions options;
     options.backup = !arguments.has(kNoBackupOption.name);
     options.verify = !arguments.has(kNoVerifyOption.name);
     options.dryRun = arguments.has(kDryRunOption.name);
     options.passwordErrorDetail = "No backup could be taken; --no-backup writes anyway.";
+    return options;
+}
+
+BackupPlace userBackupPlaceOf(const CommandContext& context) {
+    const std::string configHome = userConfigHome();
+    return userBackupPlace(SettingsStore(
+        userSettingsPath(ProgramFiles(context.programDirectory, configHome), configHome)));
+}
+
+int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
+    const auto setup = transferTerminalOf(arguments, context);
+    if (!setup) {
+        return kBadInput;
+    }
+    SafeWriteOptions options = safeWriteOptionsOf(arguments);
     if (!passwordOption(arguments, context, options.radioPassword)) {
         return kBadInput;
     }
     // The terminal shows the changes in any case, and asks only when it should.
     const bool ask = !arguments.has(kYesOption.name) && !options.dryRun;
     const bool quiet = setup->style == ProgressStyle::Quiet;
-    const std::string configHome = userConfigHome();
-    const BackupPlace backups = userBackupPlace(SettingsStore(
-        userSettingsPath(ProgramFiles(context.programDirectory, configHome), configHome)));
+    const BackupPlace backups = userBackupPlaceOf(context);
 
     const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;
     TerminalObserver terminal(context.err, interrupts, setup->retries, STDIN_FILENO, setup->style);
     SafeWriteTerminal observer(terminal, context, ask, quiet);
-    PosixSerialPort port;
+    const auto port = setup->openablePort();
     ThreadSleeper sleeper;
     const SafeWriteResult result =
-        SafeWrite(port, observer, sleeper).run(image, setup->portName, options, backups);
+        SafeWrite(*port, observer, sleeper).run(image, setup->portName, options, backups);
     terminal.finish();
     if (!result.backupPath.empty() && !quiet) {
         context.err << "Backup: " << result.backupPath << '\n';

@@ -5,6 +5,7 @@
 
 #include "command.h"
 #include "model/radio_image.h"
+#include "session/safe_write.h"
 #include "transfer_run.h"
 
 namespace kw::cli {
@@ -19,6 +20,11 @@ inline constexpr OptionHelp kNoVerifyHelp{"--no-verify", "do not read the radio 
 inline constexpr OptionHelp kYesHelp{"--yes", "do not ask before writing"};
 inline constexpr OptionHelp kDryRunHelp{"--dry-run",
                                         "take the backup and show the changes, but write nothing"};
+
+// --no-backup, --no-verify and --dry-run.
+[[nodiscard]] SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments);
+// The user's backups folder and how long backups are kept.
+[[nodiscard]] BackupPlace userBackupPlaceOf(const CommandContext& context);
 
 // Backs the radio up, shows the changes to `image`, asks on a terminal, writes `image`
 // exactly as it is and reads it back. Returns the exit status; reports on the streams.

@@ -10,6 +10,7 @@
 #include "link/transfer_commands.h"
 #include "session/transfer_summary.h"
 #include "terminal_observer.h"
+#include "trace_option.h"
 
 namespace kw::cli {
 namespace {
@@ -52,7 +53,15 @@ std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
     const ProgressStyle style = arguments.has(kQuietOption.name) ? ProgressStyle::Quiet
                                 : ::isatty(STDERR_FILENO)        ? ProgressStyle::Bar
                                                                  : ProgressStyle::Lines;
-    return TransferTerminal{*retries, portName, style};
+    const auto trace = traceOf(arguments, context);
+    if (!trace) {
+        return std::nullopt;
+    }
+    return TransferTerminal{*retries, portName, style, *trace};
+}
+
+std::unique_ptr<SerialPort> TransferTerminal::openablePort() const {
+    return withTrace(std::make_unique<PosixSerialPort>(), trace);
 }
 
 int runTransfer(TransferDirection direction, DocumentSession& document, const Arguments& arguments,
@@ -72,9 +81,9 @@ int runTransfer(TransferDirection direction, DocumentSession& document, const Ar
     InterruptWatch interrupts;
     TerminalObserver observer(context.err, interrupts, terminal->retries, STDIN_FILENO, style,
                               direction);
-    PosixSerialPort port;
+    const auto port = terminal->openablePort();
     ThreadSleeper sleeper;
-    ProgrammingSession session(port, observer, sleeper);
+    ProgrammingSession session(*port, observer, sleeper);
     const TransferResult result =
         commands.onTransfer(document, session, document.image(), terminal->portName);
     observer.finish();

@@ -8,6 +8,7 @@
 
 #include "command.h"
 #include "link/programming_session.h"
+#include "link/protocol_trace.h"
 #include "session/document_session.h"
 #include "terminal_observer.h"
 
@@ -27,9 +28,13 @@ struct TransferTerminal {
     int retries = 0;
     std::string portName;
     ProgressStyle style = ProgressStyle::Bar;
+    std::shared_ptr<ProtocolTrace> trace;  // --trace's, or none
+
+    // The real serial port, recorded into the trace when there is one.
+    [[nodiscard]] std::unique_ptr<SerialPort> openablePort() const;
 };
 
-// --retry, --port and --quiet, with the reason on the error stream when they are refused.
+// --retry, --port, --quiet and --trace, with the reason on the error stream when they are refused.
 [[nodiscard]] std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
                                                                  CommandContext& context);
 

@@ -17,13 +17,14 @@
 #include "model/document_file.h"
 #include "model/model_table.h"
 #include "platform/version_answer.h"
+#include "radio_fleet.h"
 #include "radio_line.h"
 
 namespace {
 
 using kw::Option;
 
-constexpr std::array<Option, 10> kOptions{{
+constexpr std::array<Option, 13> kOptions{{
     {"model"},
     {"image"},
     {"password"},
@@ -34,6 +35,9 @@ constexpr std::array<Option, 10> kOptions{{
     {"fault-session"},
     {"link"},
     {"sessions"},
+    {"fleet"},
+    {"per-radio"},
+    {"gap"},
 }};
 
 constexpr int kDone = 0;
@@ -41,11 +45,13 @@ constexpr int kBadUsage = 2;
 constexpr int kLineFailure = 3;
 constexpr int kMaxTurnaroundMs = 60000;
 constexpr int kMaxBaud = 4'000'000;
+constexpr int kMaxFleet = 10000;
+constexpr int kMaxGapMs = 600000;
 
 constexpr std::string_view kUsage =
     "Usage: kwradio-sim --model KW-217V|KW-217U [--image FILE.dat] [--password DIGITS] "
     "[--save FILE.dat] [--baud N] [--turnaround MS] [--fault FAULT] [--fault-session K] "
-    "[--link PATH] [--sessions N]\n";
+    "[--link PATH] [--sessions N] [--fleet N [--per-radio S] [--gap MS]]\n";
 constexpr std::string_view kHelp =
     "A simulated KW-217V or KW-217U on a pseudo-terminal; prints its device path first.\n"
     "\n"
@@ -61,10 +67,15 @@ constexpr std::string_view kHelp =
     "  --fault-session K        the fault shows only in transfer K (1 the first), not in all\n"
     "  --link PATH              make PATH a symbolic link to the device\n"
     "  --sessions N             end after N transfers\n"
+    "  --fleet N                N radios one after another (then end); --save FILE.dat saves\n"
+    "                           radio k as FILE-k.dat\n"
+    "  --per-radio S            each radio of the fleet serves S sessions (default 3)\n"
+    "  --gap MS                 the line is silent MS between two radios (default 1500)\n"
     "\n"
     "Examples:\n"
     "  kwradio-sim --model KW-217V --link /tmp/radio &\n"
-    "  kwradio-sim --model KW-217U --image radio.dat --password 1234 --save out.dat --baud 9600\n";
+    "  kwradio-sim --model KW-217U --image radio.dat --password 1234 --save out.dat --baud 9600\n"
+    "  kwradio-sim --model KW-217V --fleet 5 --save radio.dat --link /tmp/radio\n";
 
 bool parseCount(const kw::Arguments& arguments, std::string_view option, int limit, int& value) {
     if (!arguments.has(option)) {
@@ -103,6 +114,18 @@ bool makeLink(const std::string& path, const std::string& device) {
     return true;
 }
 
+void removeLink(const std::string& path) {
+    if (!path.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+}
+
+int lineFailed() {
+    std::cerr << "The pseudo-terminal failed.\n";
+    return kLineFailure;
+}
+
 int run(const std::vector<std::string>& words) {
     const kw::ParsedArguments parsed = kw::parseArguments(words, {kOptions});
     const kw::Arguments& arguments = parsed.arguments;
@@ -139,6 +162,19 @@ int run(const std::vector<std::string>& words) {
     }
     options.turnaround = std::chrono::milliseconds(turnaroundMs);
     kw::sim::Fault fault;
+    kw::sim::FleetOptions fleet;
+    int gapMs = static_cast<int>(fleet.gap.count());
+    if (!parseCount(arguments, "fleet", kMaxFleet, fleet.radios) ||
+        !parseCount(arguments, "per-radio", kMaxFleet, fleet.sessionsPerRadio) ||
+        !parseCount(arguments, "gap", kMaxGapMs, gapMs)) {
+        return kBadUsage;
+    }
+    fleet.gap = std::chrono::milliseconds(gapMs);
+    const bool isFleet = arguments.has("fleet");
+    if (isFleet && (fleet.radios < 1 || fleet.sessionsPerRadio < 1)) {
+        std::cerr << "--fleet and --per-radio need at least 1.\n";
+        return kBadUsage;
+    }
     if (arguments.has("fault")) {
         const auto parsed = kw::sim::parseFault(arguments.value("fault"));
         if (!parsed) {
@@ -175,6 +211,17 @@ int run(const std::vector<std::string>& words) {
 
     const std::string savePath = arguments.value("save");
     bool saved = true;
+    if (isFleet) {
+        if (!savePath.empty()) {
+            fleet.sessionEnded = [&](int radio, const kw::sim::RadioMemory& memory) {
+                saved = saveMemory(kw::sim::fleetSavePath(savePath, radio), image, memory) && saved;
+            };
+        }
+        const kw::sim::LineEnd end =
+            kw::sim::runRadioFleet(*line, kw::sim::memoryFromImage(image), fault, options, fleet);
+        removeLink(linkPath);
+        return end == kw::sim::LineEnd::LineError ? lineFailed() : saved ? kDone : kLineFailure;
+    }
     if (!savePath.empty()) {
         options.sessionEnded = [&](const kw::sim::RadioMemory& memory) {
             saved = saveMemory(savePath, image, memory) && saved;
@@ -185,13 +232,9 @@ int run(const std::vector<std::string>& words) {
     if (!savePath.empty()) {
         saved = saveMemory(savePath, image, radio.memory()) && saved;
     }
-    if (!linkPath.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(linkPath, ignored);
-    }
+    removeLink(linkPath);
     if (end == kw::sim::LineEnd::LineError) {
-        std::cerr << "The pseudo-terminal failed.\n";
-        return kLineFailure;
+        return lineFailed();
     }
     return saved ? kDone : kLineFailure;
 }

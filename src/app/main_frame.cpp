@@ -25,6 +25,7 @@
 #include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
+#include "app/fleet_write_dlg.h"
 #include "app/help_viewer.h"
 #include "app/language_dlg.h"
 #include "app/message_boxes.h"
@@ -40,8 +41,11 @@
 #include "app/window_menu.h"
 #include "app/write_safety_commands.h"
 #include "link/posix_serial_port.h"
+#include "link/serial_devices.h"
+#include "link/trace_preference.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/radio_backups.h"
 #include "session/save_name.h"
 
 namespace kw::app {
@@ -67,7 +71,7 @@ constexpr std::array<TreeChild, 3> kTreeChildren{{
 // Commands that act on a document and so wait for one.
 constexpr std::array kDocumentCommands{
     kFileClose, kFileSave,           kFileSaveAs,       kFilePrint, kFilePrintPreview, kRead,
-    kWrite,     kProductInformation, kOptionalFeatures, kCompare,   kRestoreBackup};
+    kWrite,     kProductInformation, kOptionalFeatures, kCompare,   kRestoreBackup,    kFleetWrite};
 
 }  // namespace
 
@@ -98,10 +102,12 @@ CMainFrame::CMainFrame(FrameContext& context)
         new BackgroundPainter(mdiArea_, toQString(context_.programDirectory + "background.bmp"),
                               QString::fromLatin1(kBuiltInBackground));
 
-    transfers_ =
-        new TransferWindows({context_.resources, context_.messages, context_.title,
-                             [this] { return context_.port.name(); }, context_.settingsPath},
-                            this);
+    std::string traceError;  // a trace that cannot be written at start-up is simply not kept
+    trace_->set(traceFor(readTracePreference(SettingsStore(context_.settingsPath)), traceError));
+    transfers_ = new TransferWindows({context_.resources, context_.messages, context_.title,
+                                      [this] { return context_.port.name(); },
+                                      context_.settingsPath, trace_},
+                                     this);
     // While a Process window is open, only what the transfer rules allow runs.
     commands_.setGuard([this](CommandId command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);
@@ -288,6 +294,7 @@ void CMainFrame::connectCommands() {
     commands_.setHandler(kHelpTopics, [this] { context_.help.showIndex(this); });
     commands_.setHandler(kLanguage, [this] { showLanguageDialog(); });
     commands_.setHandler(kComSetup, [this] { showPortSetting(); });
+    commands_.setHandler(kFleetWrite, [this] { showFleetWrite(); });
     commands_.setHandler(kOptionalFeatures, [this] { showOptionalFeatures(); });
 }
 
@@ -554,15 +561,50 @@ void CMainFrame::showPortSetting() {
     const auto canOpen = [](const std::string& port) {
         return probePort(port) == PortStatus::Free;
     };
+    const SettingsStore settings(context_.settingsPath);
     CPortSettingDlg dialog(context_.resources, context_.port.name(), canOpen, context_.messages,
-                           this);
+                           this, readTracePreference(settings));
     dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
-    if (dialog.exec() != QDialog::Accepted || !dialog.choice()) {
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    context_.port.choose(*dialog.choice());
-    // A failed write is not reported: the port still changes for this run.
-    (void)storePort(SettingsStore(context_.settingsPath), dialog.choice()->storedValue);
+    // A failed write is not reported: the port and the trace still change for this run.
+    (void)storeTracePreference(settings, dialog.tracePreference());
+    std::string traceError;
+    trace_->set(traceFor(dialog.tracePreference(), traceError));
+    if (!traceError.empty()) {
+        context_.messages.show(this, toQString(traceError));
+    }
+    if (dialog.choice()) {
+        context_.port.choose(*dialog.choice());
+        (void)storePort(settings, dialog.choice()->storedValue);
+    }
+}
+
+// The ports offered: every numbered port that opens now, the other serial devices and the
+// port of the transfers.
+void CMainFrame::showFleetWrite() {
+    CChildFrame* child = activeChild();
+    if (!child) {
+        return;
+    }
+    child->view()->cellCommit();
+    child->view()->gridCommit();
+    std::vector<std::string> ports;
+    for (int number = 1; number <= kPortCount; ++number) {
+        if (probePort(portNameOf(number)) == PortStatus::Free) {
+            ports.push_back(portNameOf(number));
+        }
+    }
+    for (const std::string& device : otherSerialDevices()) {
+        ports.push_back(device);
+    }
+    if (std::find(ports.begin(), ports.end(), context_.port.name()) == ports.end()) {
+        ports.push_back(context_.port.name());
+    }
+    CFleetWriteDlg dialog(child->document().image(), ports,
+                          userBackupPlace(SettingsStore(context_.settingsPath)), trace_, this);
+    dialog.exec();
 }
 
 void CMainFrame::showOptionalFeatures() {

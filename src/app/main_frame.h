@@ -14,6 +14,7 @@
 #include "app/command_router.h"
 #include "app/program_view.h"
 #include "link/program_port.h"
+#include "link/protocol_trace.h"
 #include "res/help_context.h"
 #include "res/resource_set.h"
 #include "session/document_session.h"
@@ -123,6 +124,7 @@ class CMainFrame : public QMainWindow {
     void showChannelInformation();
     void showProductInformation();
     void showPortSetting();
+    void showFleetWrite();
     void showLanguageDialog();
     void showOptionalFeatures();
     void connectTransferCommands();
@@ -149,6 +151,8 @@ class CMainFrame : public QMainWindow {
     RecentFileMenu* recentFiles_ = nullptr;
     TransferWindows* transfers_ = nullptr;
     WriteSafetyCommands* writeSafety_ = nullptr;
+    // The protocol trace of the Com Setup preference, which every transfer's port records into.
+    std::shared_ptr<TraceSwitch> trace_ = std::make_shared<TraceSwitch>();
 };
 
 }  // namespace kw::app

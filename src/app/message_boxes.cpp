@@ -35,8 +35,10 @@ MessageBoxes::Answer answerOf(int button) {
 }  // namespace
 
 MessageBoxes::Answer MessageBoxes::show(QWidget* parent, const QString& text, Buttons buttons,
-                                        QMessageBox::Icon icon, const QString& caption) {
+                                        QMessageBox::Icon icon, const QString& caption,
+                                        const QString& details) {
     lastText_ = text;
+    lastDetails_ = details;
     ++askedCount_;
     if (!nextAnswers_.empty()) {
         const Answer answer = nextAnswers_.front();
@@ -45,6 +47,7 @@ MessageBoxes::Answer MessageBoxes::show(QWidget* parent, const QString& text, Bu
     }
     QMessageBox box(icon, caption.isEmpty() ? caption_ : caption, text, standardButtons(buttons),
                     parent);
+    box.setDetailedText(details);
     return answerOf(box.exec());
 }
 

@@ -1,6 +1,7 @@
 #include "app/port_setting_dlg.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -13,14 +14,16 @@ namespace kw::app {
 
 CPortSettingDlg::CPortSettingDlg(const ResourceSet& resources, const std::string& currentPortName,
                                  PortSettingRules::Prober canOpen, MessageBoxes& messages,
-                                 QWidget* parent)
+                                 QWidget* parent, const TracePreference& trace)
     : TemplateDialog(*resources.dialog(resource::kPortSettingDialog), parent),
       resources_(resources),
       currentPortName_(currentPortName),
       canOpen_(std::move(canOpen)),
       messages_(messages),
       rules_(currentPortName, canOpen_),
-      otherPort_(controlAs<QLineEdit>(control::kOtherPort)) {
+      otherPort_(controlAs<QLineEdit>(control::kOtherPort)),
+      traceOn_(controlAs<QCheckBox>(control::kTraceToFile)),
+      traceFile_(controlAs<QLineEdit>(control::kTraceFile)) {
     QButtonGroup* group = radioGroup(control::kFirstPortButton);
     for (int number = 1; number <= kPortCount; ++number) {
         const int id = control::kFirstPortButton + number - 1;
@@ -32,6 +35,12 @@ CPortSettingDlg::CPortSettingDlg(const ResourceSet& resources, const std::string
     }
     otherPort_->setText(toQString(otherPathOf(currentPortName)));
     setHelpContext(control::kOtherPort, command::kComSetup);
+    traceOn_->setChecked(trace.on);
+    traceFile_->setText(toQString(trace.file));
+    traceFile_->setEnabled(trace.on);
+    connect(traceOn_, &QCheckBox::toggled, traceFile_, &QWidget::setEnabled);
+    setHelpContext(control::kTraceToFile, command::kComSetup);
+    setHelpContext(control::kTraceFile, command::kComSetup);
 
     // A button and a typed path exclude each other.
     connect(group, &QButtonGroup::idClicked, this, [this](int id) {
@@ -44,6 +53,10 @@ CPortSettingDlg::CPortSettingDlg(const ResourceSet& resources, const std::string
             clearGroup(group);
         }
     });
+}
+
+TracePreference CPortSettingDlg::tracePreference() const {
+    return {traceOn_->isChecked(), toStdString(traceFile_->text().trimmed())};
 }
 
 void CPortSettingDlg::onOk() {

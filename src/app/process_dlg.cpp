@@ -26,15 +26,18 @@ CProcessDlg::CProcessDlg(const Context& context, GridSync& grid, RadioImage& ima
       progress_(controlAs<QProgressBar>(control::kProcessProgress)),
       step_(controlAs<QLabel>(control::kProcessStep)),
       notStartedText_(status_->text()),
-      worker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(),
-              static_cast<TransferShell&>(*this),
-              [this](std::function<void()> call) {
-                  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-              }),
-      safeWorker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(),
-                  static_cast<SafeWriteShell&>(*this), [this](std::function<void()> call) {
-                      QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-                  }) {
+      worker_(
+          std::make_unique<TracingSerialPort>(std::make_unique<PosixSerialPort>(), context.trace),
+          std::make_unique<ThreadSleeper>(), static_cast<TransferShell&>(*this),
+          [this](std::function<void()> call) {
+              QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+          }),
+      safeWorker_(
+          std::make_unique<TracingSerialPort>(std::make_unique<PosixSerialPort>(), context.trace),
+          std::make_unique<ThreadSleeper>(), static_cast<SafeWriteShell&>(*this),
+          [this](std::function<void()> call) {
+              QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+          }) {
     setModal(false);
     progress_->setRange(0, kProgressRange);
 }
@@ -221,12 +224,13 @@ void CProcessDlg::setProgress(int position) {
 }
 
 RetryAnswer CProcessDlg::askRetry(MessageId id) {
-    return askTransferRetry(context_.messages, this, id, context_.resources.language);
+    return askTransferRetry(context_.messages, this, id, context_.resources.language,
+                            context_.portName());
 }
 
 void CProcessDlg::showMessage(const TransferMessage& message) {
     showTransferMessage(context_.messages, this, message, context_.resources.language,
-                        context_.applicationTitle);
+                        context_.applicationTitle, context_.portName());
 }
 
 }  // namespace kw::app

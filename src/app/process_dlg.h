@@ -9,9 +9,11 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <memory>
 #include <string>
 
 #include "app/template_dialog.h"
+#include "link/protocol_trace.h"
 #include "link/transfer_commands.h"
 #include "session/safe_write_worker.h"
 #include "session/transfer_worker.h"
@@ -33,6 +35,7 @@ class CProcessDlg : public TemplateDialog, private TransferShell, private SafeWr
         QString applicationTitle;  // the caption of the built-in messages
         std::function<std::string()> portName;
         std::string settingsPath;  // the per-user settings store: the write preferences
+        std::shared_ptr<const TraceSwitch> trace;  // what the ports record into, if anything
     };
 
     // `grid` and `image` belong to the document whose transfers this window runs; the

@@ -10,13 +10,15 @@ namespace kw::app {
 
 void RadioScratchRead::start(const Context& context, const RadioImage& from,
                              const std::string& port, QWidget* owner, Done done) {
-    auto* read = new RadioScratchRead(context, owner, std::move(done));
+    auto* read = new RadioScratchRead(context, port, owner, std::move(done));
     read->worker_.start(TransferDirection::Read, from, port);
 }
 
-RadioScratchRead::RadioScratchRead(const Context& context, QWidget* owner, Done done)
+RadioScratchRead::RadioScratchRead(const Context& context, std::string port, QWidget* owner,
+                                   Done done)
     : QObject(owner),
       context_(context),
+      port_(std::move(port)),
       done_(std::move(done)),
       progress_(new QProgressDialog(owner)),
       worker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(), *this,
@@ -43,12 +45,12 @@ void RadioScratchRead::setProgress(int position) {
 }
 
 RetryAnswer RadioScratchRead::askRetry(MessageId id) {
-    return askTransferRetry(context_.messages, progress_, id, context_.language);
+    return askTransferRetry(context_.messages, progress_, id, context_.language, port_);
 }
 
 void RadioScratchRead::showMessage(const TransferMessage& message) {
     showTransferMessage(context_.messages, progress_, message, context_.language,
-                        context_.applicationTitle);
+                        context_.applicationTitle, port_);
 }
 
 void RadioScratchRead::transferFinished(const TransferResult& result, const RadioImage& image) {

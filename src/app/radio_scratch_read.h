@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <string>
 
 #include "session/transfer_worker.h"
 
@@ -33,7 +34,7 @@ class RadioScratchRead : public QObject, private TransferShell {
                       QWidget* owner, Done done);
 
   private:
-    RadioScratchRead(const Context& context, QWidget* owner, Done done);
+    RadioScratchRead(const Context& context, std::string port, QWidget* owner, Done done);
 
     void setStatus(BuiltInText text) override;
     void setProgress(int position) override;
@@ -42,6 +43,7 @@ class RadioScratchRead : public QObject, private TransferShell {
     void transferFinished(const TransferResult& result, const RadioImage& image) override;
 
     Context context_;
+    std::string port_;
     Done done_;
     QPointer<QProgressDialog> progress_;
     TransferWorker worker_;

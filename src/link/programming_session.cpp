@@ -4,6 +4,7 @@
 #include <array>
 
 #include "link/protocol.h"
+#include "link/radio_probe.h"
 #include "model/model_table.h"
 #include "model/radio_address.h"
 
@@ -20,7 +21,6 @@ constexpr int kModelExchangeRetryLimit = 5;
 // Before each wake-up the session waits a few milliseconds, looking for a cancel each one.
 constexpr int kHandshakeCancelChecks = 6;
 constexpr int kCancelCheckPauseMs = 1;
-constexpr int kWakeUpByteGapMs = 2;
 constexpr int kRetryPauseMs = 2;
 constexpr int kFramePauseMs = 1;
 
@@ -110,11 +110,7 @@ std::optional<Ending> Conversation::handshake(TransferDirection direction,
         }
         observer_.setStatus(BuiltInText::WaitingForRadio);
         port_.purge(PurgeMode::AbortAndClear);
-        for (const std::uint8_t byte : protocol::kWakeUp) {
-            pause(kWakeUpByteGapMs);
-            port_.purge(PurgeMode::Clear);
-            (void)send(std::span(&byte, 1));
-        }
+        sendWakeUp(port_, sleeper_);
         if (!wakeUpAnswered(identified)) {
             pause(kRetryPauseMs);
             if (++retry > kRetryLimit) {

@@ -49,6 +49,9 @@ inline constexpr DwordSetting kComNumber{kKeySection, "com", 1};
 inline constexpr StringSetting kComDevice{kKeySection, "com", kMaxPathBytes, ""};
 // Backups older than this many days are deleted at each new backup; 0 keeps them all.
 inline constexpr DwordSetting kBackupDays{kKeySection, "BackupDays", 365};
+// The desktop program's protocol trace: on (1) or off (0), and the file it goes to.
+inline constexpr DwordSetting kTrace{kKeySection, "Trace", 0};
+inline constexpr StringSetting kTraceFile{kKeySection, "TraceFile", kMaxPathBytes, ""};
 inline constexpr std::array<StringSetting, 4> kRecentFiles{{
     {kRecentFileSection, "File1", kMaxPathBytes, ""},
     {kRecentFileSection, "File2", kMaxPathBytes, ""},

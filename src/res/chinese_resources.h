@@ -26,9 +26,9 @@ inline constexpr auto kDocFile =
 inline constexpr auto kDocEdit =
     translated(english::kDocEdit,
                {"机型设置"sv, "信道信息"sv, ""sv, "可选功能"sv, ""sv, "DTMF"sv, "按键设置"sv});
-inline constexpr auto kDocProgram = translated(
-    english::kDocProgram,
-    {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv, ""sv, "比较(&C)..."sv, "恢复备份(&B)..."sv});
+inline constexpr auto kDocProgram =
+    translated(english::kDocProgram, {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv, ""sv,
+                                      "比较(&C)..."sv, "恢复备份(&B)..."sv, "批量写频(&F)..."sv});
 inline constexpr auto kDocSetup =
     translated(english::kDocSetup, {"端口设置"sv, "语言"sv, "首选项..."sv});
 inline constexpr auto kDocView =
@@ -78,7 +78,8 @@ inline constexpr auto kStrings =
                                    "选择每次写频前后要做的事\n首选项"sv,
                                    "列出与另一文档、文件或对讲机的差异\n比较"sv,
                                    "把备份写回对讲机\n恢复备份"sv,
-                                   "打开对讲机存储器的备份\n打开备份"sv});
+                                   "打开对讲机存储器的备份\n打开备份"sv,
+                                   "在多个串口上逐台写入对讲机\n批量写频"sv});
 
 inline constexpr std::string_view kDialogFont = "WenQuanYi Micro Hei";
 
@@ -92,8 +93,9 @@ inline constexpr auto kLanguageControls =
     translated(english::kLanguageControls, {"语言"sv, "English"sv, "中文"sv, "确定"sv, "取消"sv});
 inline constexpr auto kPortSettingControls =
     translated(english::kPortSettingControls,
-               {"端口"sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv,         ""sv, ""sv,     ""sv,    ""sv,
-                ""sv,     ""sv, ""sv, ""sv, ""sv, ""sv, "其他设备"sv, ""sv, "确定"sv, "取消"sv});
+               {"端口"sv, ""sv,         ""sv, ""sv,           ""sv, ""sv,     ""sv,    ""sv,
+                ""sv,     ""sv,         ""sv, ""sv,           ""sv, ""sv,     ""sv,    ""sv,
+                ""sv,     "其他设备"sv, ""sv, "记录到文件"sv, ""sv, "确定"sv, "取消"sv});
 
 inline constexpr auto kProcessControls = translated(
     english::kProcessControls, {"开始"sv, "进度："sv, "尚未开始"sv, "取消"sv, ""sv, ""sv});

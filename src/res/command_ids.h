@@ -41,6 +41,7 @@ inline constexpr CommandId kDtmf{32789};
 inline constexpr CommandId kHelpTopics{32793};
 inline constexpr CommandId kLanguage{32799};
 inline constexpr CommandId kKeyAssignment{32800};
+inline constexpr CommandId kFleetWrite{32810};
 // Safe write, backups and compare.
 inline constexpr CommandId kPreferences{32840};
 inline constexpr CommandId kCompare{32841};
@@ -95,6 +96,8 @@ inline constexpr int kUnnamedStatic = 65535;
 
 inline constexpr int kFirstPortButton = 1007;  // COM1; COM16 is 1022
 inline constexpr int kOtherPort = 1023;        // the path of any other device
+inline constexpr int kTraceToFile = 1024;      // the protocol trace on or off
+inline constexpr int kTraceFile = 1025;        // the file it goes to
 inline constexpr int kModelList = 1013;
 inline constexpr int kNavigationTree = 1030;
 inline constexpr int kEnglish = 1076;

@@ -55,12 +55,13 @@ inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
     {kDtmf, "DTMF"},
     {kKeyAssignment, "Key Assignment"},
 }};
-inline constexpr std::array<MenuItemResource, 5> kDocProgram{{
+inline constexpr std::array<MenuItemResource, 6> kDocProgram{{
     {kRead, "&Read    Ctrl+R"},
     {kWrite, "&Write   Ctrl+W"},
     {kSeparator, {}},
     {kCompare, "&Compare..."},
     {kRestoreBackup, "Restore &Backup..."},
+    {kFleetWrite, "&Fleet Write..."},
 }};
 inline constexpr std::array<MenuItemResource, 3> kDocSetup{{
     {kComSetup, "Com Setup"},
@@ -116,7 +117,7 @@ inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
     {"Alt+Backspace", kEditUndo},
 }};
 
-inline constexpr std::array<StringResource, 29> kStrings{{
+inline constexpr std::array<StringResource, 30> kStrings{{
     {resource::kIdleMessage, "Ready"},
     {resource::kIndicatorCaps, "CAP"},
     {resource::kIndicatorNum, "NUM"},
@@ -146,6 +147,7 @@ inline constexpr std::array<StringResource, 29> kStrings{{
     {kCompare, "List the differences from another document, a file or the radio\nCompare"},
     {kRestoreBackup, "Write a backup back to the radio\nRestore Backup"},
     {kOpenBackup, "Open a backup of a radio's memory\nOpen Backup"},
+    {kFleetWrite, "Write the document into radio after radio on several ports\nFleet Write"},
 }};
 
 inline constexpr std::string_view kDialogFont = "Times New Roman";
@@ -180,7 +182,7 @@ inline constexpr std::array<ControlResource, 5> kLanguageControls{{
     {kCancel, ControlKind::PushButton, "Cancel", {120, 32, 40, 14}},
 }};
 
-inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
+inline constexpr std::array<ControlResource, 23> kPortSettingControls{{
     {kUnnamedStatic, ControlKind::GroupBox, "Port", {16, 13, 196, 84}},
     {1007, ControlKind::RadioButton, "COM1", {28, 27, 36, 10}, true},
     {1008, ControlKind::RadioButton, "COM2", {74, 27, 36, 10}},
@@ -201,8 +203,11 @@ inline constexpr std::array<ControlResource, 21> kPortSettingControls{{
     // Any other device: a /dev/serial/by-id link, a pseudo-terminal.
     {kUnnamedStatic, ControlKind::Static, "Other device", {16, 106, 52, 9}},
     {kOtherPort, ControlKind::Edit, {}, {70, 104, 142, 12}},
-    {kOk, ControlKind::DefaultPushButton, "OK", {58, 126, 35, 14}, true},
-    {kCancel, ControlKind::PushButton, "Cancel", {134, 126, 35, 14}},
+    // Every byte on the line into a file, for support.
+    {kTraceToFile, ControlKind::CheckBox, "Trace to file", {16, 124, 54, 10}},
+    {kTraceFile, ControlKind::Edit, {}, {70, 123, 142, 12}},
+    {kOk, ControlKind::DefaultPushButton, "OK", {58, 144, 35, 14}, true},
+    {kCancel, ControlKind::PushButton, "Cancel", {134, 144, 35, 14}},
 }};
 
 inline constexpr std::array<ControlResource, 6> kProcessControls{{
@@ -246,7 +251,7 @@ inline constexpr std::array<DialogResource, 7> kDialogs{{
      kProductInfoControls},
     {resource::kLanguageDialog, "Language", 170, 64, kDialogFont, kDialogPointSize,
      kLanguageControls},
-    {resource::kPortSettingDialog, "Port Setting", 227, 148, kDialogFont, kDialogPointSize,
+    {resource::kPortSettingDialog, "Port Setting", 227, 166, kDialogFont, kDialogPointSize,
      kPortSettingControls},
     {resource::kProcessDialog, "Process", 207, 60, kDialogFont, kDialogPointSize, kProcessControls},
     {resource::kPreferencesDialog, "Preferences", 184, 84, kDialogFont, kDialogPointSize,

@@ -174,6 +174,7 @@ struct PortProblemCase {
     const char* name;
     bool held;  // an existing port another program holds; otherwise no port at all
     const char* says;
+    const char* detailsSay;  // the cable doctor's checks behind Details
 };
 
 class PortProblem : public testing::TestWithParam<PortProblemCase> {};
@@ -200,12 +201,17 @@ TEST_P(PortProblem, SaysWhatToDo) {
     EXPECT_TRUE(text.contains(GetParam().says)) << text.toStdString();
     EXPECT_TRUE(text.endsWith("\n\nChoose the port of the programming cable in Setup > Com Setup."))
         << text.toStdString();
+    EXPECT_TRUE(
+        run.messages.lastDetails().contains(QString::fromStdString(port) + GetParam().detailsSay))
+        << run.messages.lastDetails().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ports, PortProblem,
-    testing::Values(PortProblemCase{"Absent", false, "no-such-port has no device file."},
-                    PortProblemCase{"Busy", true, "is in use by another program."}),
+    testing::Values(PortProblemCase{"Absent", false, "no-such-port has no device file.",
+                                    " does not exist: plug the cable in"},
+                    PortProblemCase{"Busy", true, "is in use by another program.",
+                                    " exists, owner group"}),
     [](const testing::TestParamInfo<PortProblemCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include "e2e/cli_process.h"
 #include "features/optional_features.h"
 #include "gui_support.h"
+#include "link/trace_preference.h"
 #include "model/document_file.h"
 #include "res/command_ids.h"
 
@@ -133,6 +135,35 @@ TEST_F(TransferEndToEnd, WrittenChannelsAndFeaturesComeBackByRead) {
     EXPECT_TRUE(reader->isModified());
     EXPECT_TRUE(statusSays("^Read complete: 4 channels in \\d+\\.\\d s$"));
     EXPECT_EQ(reader->windowTitle(), "Channel Information[*]");
+}
+
+// Com Setup's trace preference: ticked with a file, the next Read's bytes are in it; the
+// setting holds for later runs.
+TEST_F(TransferEndToEnd, TheTraceTickedInComSetupRecordsTheRead) {
+    startProgram({"--model", "KW-217V"});
+    const std::string trace = files_.file("trace.txt");
+    const int opened = withModalDialog(
+        [&] { frame().commands().trigger(command::kComSetup); },
+        [&](QWidget* widget) {
+            auto* dialog = static_cast<app::TemplateDialog*>(widget);
+            QTest::mouseClick(dialog->control(control::kTraceToFile), Qt::LeftButton);
+            dialog->controlAs<QLineEdit>(control::kTraceFile)
+                ->setText(QString::fromStdString(trace));
+            QTest::mouseClick(dialog->control(control::kOk), Qt::LeftButton);
+        });
+    ASSERT_EQ(opened, 1);
+
+    transfer(command::kRead, frame().activeChild());
+
+    const std::string text = readFile(trace);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d{3} > 02\n"))
+                    .match(QString::fromStdString(text))
+                    .hasMatch())
+        << text.substr(0, 200);
+    EXPECT_NE(text.find(" < 57 0F E0 08 "), std::string::npos);
+    EXPECT_NE(text.find("** ** ** ** ** **\n"), std::string::npos);
+    const SettingsStore settings(dir_.settingsFile());
+    EXPECT_EQ(readTracePreference(settings), (TracePreference{true, trace}));
 }
 
 // The question to cancel a running Read, left open for three seconds and answered to go
