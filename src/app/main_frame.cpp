@@ -104,10 +104,10 @@ CMainFrame::CMainFrame(FrameContext& context)
 
     std::string traceError;  // a trace that cannot be written at start-up is simply not kept
     trace_->set(traceFor(readTracePreference(SettingsStore(context_.settingsPath)), traceError));
-    transfers_ = new TransferWindows({context_.resources, context_.messages, context_.title,
-                                      [this] { return context_.port.name(); },
-                                      context_.settingsPath, trace_},
-                                     this);
+    transfers_ = new TransferWindows(
+        {context_.resources, context_.messages, context_.title,
+         [this] { return context_.port.name(); }, context_.settingsPath, trace_},
+        this);
     // While a Process window is open, only what the transfer rules allow runs.
     commands_.setGuard([this](CommandId command) { return transfers_->commandAllowed(command); });
     connect(transfers_, &TransferWindows::stateChanged, this, &CMainFrame::updateMenus);

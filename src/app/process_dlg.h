@@ -8,8 +8,8 @@
 
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/template_dialog.h"

@@ -29,10 +29,10 @@ void showTransferMessage(MessageBoxes& messages, QWidget* parent, const Transfer
 RetryAnswer askTransferRetry(MessageBoxes& messages, QWidget* parent, MessageId id,
                              Language language, const std::string& portName) {
     // No answer: what stands between the cable and the radio may show in the checks.
-    const auto answer = messages.show(
-        parent, toQString(messageText(id, language)), MessageBoxes::Buttons::RetryCancel,
-        QMessageBox::Warning, {},
-        id == MessageId::CommunicationError ? cableDetails(portName) : QString());
+    const auto answer =
+        messages.show(parent, toQString(messageText(id, language)),
+                      MessageBoxes::Buttons::RetryCancel, QMessageBox::Warning, {},
+                      id == MessageId::CommunicationError ? cableDetails(portName) : QString());
     return answer == MessageBoxes::Answer::Retry ? RetryAnswer::Retry : RetryAnswer::Cancel;
 }
 

@@ -42,8 +42,8 @@ class TransferEndToEnd : public testing::Test {
     void startProgram(const std::vector<std::string>& simArguments) {
         sim_.emplace(startSim(simArguments));
         // Plain Writes: nothing read before or after them.
-        ASSERT_TRUE(app::storeWritePreferences(SettingsStore(dir_.settingsFile()),
-                                               {false, false, false}));
+        ASSERT_TRUE(
+            app::storeWritePreferences(SettingsStore(dir_.settingsFile()), {false, false, false}));
         run_.emplace(dir_, QStringList{}, sim_->device());
         ASSERT_TRUE(run_->start());
     }
