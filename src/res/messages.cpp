@@ -74,6 +74,16 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::FileChangedOnDisk,
                  "The file was changed on disk since it was opened or saved here. Save over it?",
                  "此文件在打开或保存之后已被其他程序更改。是否覆盖？"},
+    BuiltInEntry{BuiltInText::NotAChoiceOfTheColumn, "not one of the column's choices",
+                 "不是此列的可选值"},
+    BuiltInEntry{BuiltInText::RowHasNoChannel,
+                 "the row has no channel: give its Rx frequency first",
+                 "此行没有信道：请先输入接收频率"},
+    BuiltInEntry{BuiltInText::BeyondTheChannelTable, "beyond the channel table", "超出信道表"},
+    BuiltInEntry{BuiltInText::PasteRefusedCells,
+                 "These cells cannot take the pasted values:", "以下单元格不能接受粘贴的值："},
+    BuiltInEntry{BuiltInText::PasteTheRest, "Paste the other cells? (No pastes nothing.)",
+                 "是否粘贴其余单元格？（选“否”则不粘贴任何内容。）"},
 };
 
 }  // namespace

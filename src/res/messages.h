@@ -40,6 +40,11 @@ enum class BuiltInText {
     CancelTransferToClose,
     ChoosePortInComSetup,
     FileChangedOnDisk,
+    NotAChoiceOfTheColumn,
+    RowHasNoChannel,
+    BeyondTheChannelTable,
+    PasteRefusedCells,
+    PasteTheRest,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);
