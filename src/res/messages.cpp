@@ -82,8 +82,8 @@ constexpr std::array kBuiltIns{
     BuiltInEntry{BuiltInText::BeyondTheChannelTable, "beyond the channel table", "超出信道表"},
     BuiltInEntry{BuiltInText::PasteRefusedCells,
                  "These cells cannot take the pasted values:", "以下单元格不能接受粘贴的值："},
-    BuiltInEntry{BuiltInText::PasteTheRest, "Paste the other cells? (No pastes nothing.)",
-                 "是否粘贴其余单元格？（选“否”则不粘贴任何内容。）"},
+    BuiltInEntry{BuiltInText::PasteTheRest, "Paste the other cells? (Cancel pastes nothing.)",
+                 "是否粘贴其余单元格？（选“取消”则不粘贴任何内容。）"},
 };
 
 }  // namespace
