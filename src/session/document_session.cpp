@@ -2,6 +2,8 @@
 
 #include "session/new_document.h"
 
+#include <utility>
+
 namespace kw {
 
 DocumentSession::DocumentSession(ProductState& product, Language language)
@@ -10,6 +12,7 @@ DocumentSession::DocumentSession(ProductState& product, Language language)
 void DocumentSession::newDocument(std::string_view appName) {
     startNewDocument(document_, product_, appName, language_);
     refill();
+    startHistory();
 }
 
 DocumentLoadResult DocumentSession::open(const std::string& path, Language messageLanguage) {
@@ -17,6 +20,7 @@ DocumentLoadResult DocumentSession::open(const std::string& path, Language messa
     if (loaded) {
         fileStamp_ = stampOf(path);
         refill();
+        startHistory();
     }
     return loaded;
 }
@@ -24,9 +28,12 @@ DocumentLoadResult DocumentSession::open(const std::string& path, Language messa
 DocumentSaveResult DocumentSession::save(const std::string& path) {
     CellCommitOutcome cell = commitCell();
     gridCommit();
+    // A change a shell kept out of the history is still one: it is in the saved file.
+    history_.record(HistoryStep::Typing, document_.image());
     DocumentSaveResult saved{cell, document_.save(path)};
     if (saved) {
         fileStamp_ = stampOf(path);
+        history_.markSaved();
     }
     return saved;
 }
@@ -56,7 +63,7 @@ EnterOutcome DocumentSession::commitCellByEnter() {
 
 void DocumentSession::noteCommit(const CellCommitOutcome& outcome) {
     if (outcome.status == CellCommitStatus::Committed) {
-        document_.setModified(true);
+        recordStep(HistoryStep::Typing);
     }
 }
 
@@ -72,6 +79,112 @@ void DocumentSession::refill() {
     grid_.refill(document_.image(), product_);
     // An editor left open would carry its old text into the new channels.
     editors_.hideAll();
+}
+
+void DocumentSession::startHistory() {
+    history_.reset(committedImage());
+}
+
+bool DocumentSession::recordStep(HistoryStep step) {
+    gridCommit();
+    const bool recorded = history_.record(step, document_.image());
+    document_.setModified(!history_.atSavedState());
+    return recorded;
+}
+
+bool DocumentSession::undo() {
+    const std::optional<RadioImage> state = history_.undo();
+    if (state) {
+        restore(*state);
+    }
+    return state.has_value();
+}
+
+bool DocumentSession::redo() {
+    const std::optional<RadioImage> state = history_.redo();
+    if (state) {
+        restore(*state);
+    }
+    return state.has_value();
+}
+
+void DocumentSession::restore(const RadioImage& state) {
+    document_.image() = state;
+    refill();
+    document_.setModified(!history_.atSavedState());
+}
+
+RadioImage DocumentSession::committedImage() const {
+    RadioImage image = document_.image();
+    grid_.commit(image, product_);
+    return image;
+}
+
+template <typename Operation>
+RowEdit DocumentSession::reorder(HistoryStep step, Operation&& operation) {
+    cellCommit();
+    gridCommit();
+    RowEdit edit = std::forward<Operation>(operation)(document_.image());
+    if (edit.changed) {
+        refill();
+        recordStep(step);
+    }
+    return edit;
+}
+
+RowEdit DocumentSession::insertChannel(int row) {
+    return reorder(HistoryStep::Insert,
+                   [row](RadioImage& image) { return insertEmptyChannel(image, row); });
+}
+
+RowEdit DocumentSession::deleteChannels(const RowList& rows) {
+    return reorder(HistoryStep::Delete,
+                   [&rows](RadioImage& image) { return kw::deleteChannels(image, rows); });
+}
+
+RowEdit DocumentSession::moveChannelsByOne(const RowList& rows, MoveDirection direction) {
+    return reorder(HistoryStep::Move, [&rows, direction](RadioImage& image) {
+        return kw::moveChannelsByOne(image, rows, direction);
+    });
+}
+
+RowEdit DocumentSession::moveChannelsTo(const RowList& rows, int firstRow) {
+    return reorder(HistoryStep::Move, [&rows, firstRow](RadioImage& image) {
+        return kw::moveChannelsTo(image, rows, firstRow);
+    });
+}
+
+RowEdit DocumentSession::duplicateChannels(const RowList& rows) {
+    return reorder(HistoryStep::Duplicate,
+                   [&rows](RadioImage& image) { return kw::duplicateChannels(image, rows); });
+}
+
+RowEdit DocumentSession::copyChannelsFrom(const RadioImage& source, const RowList& rows,
+                                          std::optional<int> at) {
+    // Copies are new channels here: a step of the kind a paste of rows is.
+    return reorder(HistoryStep::Paste, [&](RadioImage& image) {
+        return copyChannels(source, rows, image, at, product_);
+    });
+}
+
+RowEdit DocumentSession::sortChannels(SortKey key, SortOrder order) {
+    return reorder(HistoryStep::Sort,
+                   [key, order](RadioImage& image) { return kw::sortChannels(image, key, order); });
+}
+
+BulkEditResult DocumentSession::setColumnsForRows(const RowList& rows, std::span<const int> columns,
+                                                  std::string_view value) {
+    cellCommit();
+    BulkEditResult result = kw::setColumnsForRows(grid_, editors_, rows, columns, value, product_);
+    recordStep(HistoryStep::SetForSelectedRows);
+    return result;
+}
+
+BulkEditResult DocumentSession::fillDown(const RowList& rows, std::span<const int> columns) {
+    cellCommit();
+    BulkEditResult result = kw::fillDown(grid_, editors_, rows, columns, product_);
+    recordStep(HistoryStep::FillDown);
+    return result;
 }
 
 }  // namespace kw

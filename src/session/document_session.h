@@ -5,15 +5,20 @@
 // starts, and a completed Read refills the grid from the image it brought.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "base/file_stamp.h"
 
+#include "channels/bulk_edit.h"
 #include "channels/channel_editors.h"
 #include "channels/channel_grid.h"
+#include "channels/channel_rows.h"
+#include "channels/channel_sort.h"
 #include "link/transfer_commands.h"
 #include "model/program_doc.h"
+#include "session/document_history.h"
 
 namespace kw {
 
@@ -46,7 +51,7 @@ class DocumentSession final : public GridSync {
     [[nodiscard]] bool overwritesChangedFile(const std::string& path) const;
 
     // The cell commit with its outcome, for a shell that shows a refusal. A committed
-    // value marks the document modified.
+    // value is one "Typing" step.
     CellCommitOutcome commitCell();
     // Enter in the frequency editor: as commitCell, but a refusal empties the editor.
     EnterOutcome commitCellByEnter();
@@ -54,10 +59,41 @@ class DocumentSession final : public GridSync {
     void gridCommit() override;
     void refill() override;
 
-    // Set by a committed cell here and by the shell for the edits it makes itself (a
-    // changed setting, a completed Read); cleared by a new document, an open and a save.
+    // Follows the history: back at the state last opened or saved, the document is
+    // unmodified. A shell may still set it for an edit it keeps out of the history.
     bool isModified() const { return document_.isModified(); }
     void setModified(bool modified) { document_.setModified(modified); }
+
+    // Undo history. Each committed cell, row operation, bulk edit and sort below is one
+    // step, and so is each change a shell makes itself and names with recordStep.
+    std::optional<HistoryStep> undoStep() const { return history_.undoStep(); }
+    std::optional<HistoryStep> redoStep() const { return history_.redoStep(); }
+    // Back to (forward to) the state around the step, the grid refilled from it; false
+    // when there is no step.
+    bool undo();
+    bool redo();
+    // Everything changed since the last step, grid included, becomes one step named
+    // `step`: a paste, an import, a completed Read, Product Information's or Optional
+    // Features' OK. Nothing changed: no step, and false.
+    bool recordStep(HistoryStep step);
+
+    // What a save would write: the image with the grid committed into it. Another
+    // document copies channels from this.
+    RadioImage committedImage() const;
+
+    // Row operations on whole records (channel_rows.h, channel_sort.h): the cell and the
+    // grid are committed first, the grid refilled after; a change is one step.
+    RowEdit insertChannel(int row);
+    RowEdit deleteChannels(const RowList& rows);
+    RowEdit moveChannelsByOne(const RowList& rows, MoveDirection direction);
+    RowEdit moveChannelsTo(const RowList& rows, int firstRow);
+    RowEdit duplicateChannels(const RowList& rows);
+    RowEdit copyChannelsFrom(const RadioImage& source, const RowList& rows, std::optional<int> at);
+    RowEdit sortChannels(SortKey key, SortOrder order);
+    // Bulk edits through the typing rules (bulk_edit.h); the cells set are one step.
+    BulkEditResult setColumnsForRows(const RowList& rows, std::span<const int> columns,
+                                     std::string_view value);
+    BulkEditResult fillDown(const RowList& rows, std::span<const int> columns);
 
     CProgramDoc& document() { return document_; }
     const CProgramDoc& document() const { return document_; }
@@ -72,6 +108,10 @@ class DocumentSession final : public GridSync {
 
   private:
     void noteCommit(const CellCommitOutcome& outcome);
+    template <typename Operation>
+    RowEdit reorder(HistoryStep step, Operation&& operation);
+    void restore(const RadioImage& state);
+    void startHistory();  // a new or opened document: its state is the saved one
 
     ProductState& product_;
     Language language_;
@@ -79,6 +119,7 @@ class DocumentSession final : public GridSync {
     ChannelGrid grid_;
     ChannelEditors editors_;
     std::optional<FileStamp> fileStamp_;  // the file as last opened or saved here
+    DocumentHistory history_;
 };
 
 }  // namespace kw
