@@ -18,13 +18,6 @@ std::string tsvLine(const ChannelGrid& grid, int row, int firstColumn, int lastC
     return line + '\n';
 }
 
-std::string reasonOf(const CellEditResult& edit, Language language) {
-    if (edit.notAnItem) {
-        return std::string(builtInText(BuiltInText::NotAChoiceOfTheColumn, language));
-    }
-    return std::string(rejectionText(edit.commit, language));
-}
-
 }  // namespace
 
 std::string cellsAsTsv(const ChannelGrid& grid, CellRange range) {
@@ -65,6 +58,22 @@ TsvBlock parseTsv(std::string_view text) {
     return block;
 }
 
+std::string refusedCellsList(std::span<const RefusedCell> refused, Language language,
+                             std::size_t lines) {
+    std::string list;
+    for (std::size_t i = 0; i < refused.size() && i < lines; ++i) {
+        const RefusedCell& cell = refused[i];
+        list += rowTitle(cell.cell.row) + ':' + std::to_string(cell.cell.column) + " \"" +
+                cell.value + "\": " + cell.reason + '\n';
+    }
+    if (refused.size() > lines) {
+        const std::string more = std::to_string(refused.size() - lines);
+        list += language == Language::Chinese ? "……另有 " + more + " 个\n"
+                                              : "... and " + more + " more\n";
+    }
+    return list;
+}
+
 PasteResult pasteCells(const ChannelGrid& grid, GridCell at, const TsvBlock& block,
                        const ProductState& product, Language messageLanguage) {
     PasteResult result(grid);
@@ -92,7 +101,7 @@ PasteResult pasteCells(const ChannelGrid& grid, GridCell at, const TsvBlock& blo
             }
             const CellEditResult edit = editCell(result.grid, editors, cell, value, product);
             if (!edit.accepted()) {
-                refuse(reasonOf(edit, messageLanguage));
+                refuse(cellEditRefusal(edit, messageLanguage));
                 editors.hideAll();
             } else if (edit.commit.changed) {
                 result.changes.push_back(*edit.commit.changed);

@@ -38,6 +38,11 @@ struct RefusedCell {
     std::string reason;
 };
 
+// One line per refused cell, 'row:column "value": reason', at most `lines` of them and
+// then how many more there are.
+[[nodiscard]] std::string refusedCellsList(std::span<const RefusedCell> refused, Language language,
+                                           std::size_t lines = 20);
+
 struct [[nodiscard]] PasteResult {
     explicit PasteResult(const ChannelGrid& before) : grid(before) {}
 

@@ -102,6 +102,16 @@ TEST(GridClipboard, RefusesWhatTypingRefusesAndKeepsTheRest) {
     }
 }
 
+TEST(GridClipboard, ListsRefusedCellsUpToALimit) {
+    const std::vector<RefusedCell> refused{{{5, kPowerColumn}, "Loud", "no"},
+                                           {{6, kPowerColumn}, "Soft", "no"},
+                                           {{kFrRow, kNameColumn}, "", "no"}};
+    EXPECT_EQ(refusedCellsList(refused, Language::English, 2),
+              "5:6 \"Loud\": no\n6:6 \"Soft\": no\n... and 1 more\n");
+    EXPECT_EQ(refusedCellsList(std::span(refused).last(1), Language::Chinese, 2),
+              "Fr:5 \"\": no\n");
+}
+
 TEST(GridClipboard, CutEmptiesWhatTypingMayEmpty) {
     const ChannelGrid cut =
         clearedCells(gridWithTwoChannels(), {{2, kNameColumn}, {3, kRxColumn + 8}}, {});
