@@ -1,5 +1,7 @@
 #include "cell_refusal.h"
 
+#include "channels/refusal_text.h"
+
 namespace kw::cli {
 namespace {
 
@@ -32,12 +34,7 @@ std::string refusalReason(const CellEditResult& result, const ChannelEditors& ed
                choices(editors.forColumn(cell.column).items()) +
                (tone ? "; see \"kwprog-cli tones\"." : ".");
     }
-    std::string reason(rejectionText(result.commit, Language::English));
-    if (result.commit.message == MessageId::OutOfRange) {
-        reason += "\nA frequency must lie in the document's band " + std::to_string(band.lowerMhz) +
-                  "–" + std::to_string(band.upperMhz) + " MHz.";
-    }
-    return reason;
+    return commitRefusalText(result.commit, band);
 }
 
 }  // namespace kw::cli
