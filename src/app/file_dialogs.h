@@ -10,19 +10,24 @@ namespace kw::app {
 
 class FileDialogs {
   public:
-    // An empty result means the user cancelled.
-    QString openFileName(QWidget* parent, const QString& filter);
-    QString saveFileName(QWidget* parent, const QString& proposed, const QString& filter);
+    // An empty result means the user cancelled. With `chosenFilter`, the filter (of
+    // those `filter` lists, ";;" apart) the user chose comes back in it.
+    QString openFileName(QWidget* parent, const QString& filter, QString* chosenFilter = nullptr);
+    QString saveFileName(QWidget* parent, const QString& proposed, const QString& filter,
+                         QString* chosenFilter = nullptr);
 
     // The next dialog returns `fileName` at once; an empty name answers as Cancel would.
     void setNextFileName(const QString& fileName) { nextNames_.push_back(fileName); }
+    // ...chosen with this filter; without one, the first filter is chosen.
+    void setNextFilter(const QString& filter) { nextFilters_.push_back(filter); }
     // The name the last Save As dialog proposed.
     const QString& lastProposed() const { return lastProposed_; }
 
   private:
-    bool takeNext(QString& fileName);
+    bool takeNext(QString& fileName, const QString& filter, QString* chosenFilter);
 
     std::deque<QString> nextNames_;
+    std::deque<QString> nextFilters_;
     QString lastProposed_;
 };
 

@@ -22,6 +22,8 @@
 #include <array>
 
 #include "app/background_painter.h"
+#include "app/channel_edit_commands.h"
+#include "app/channel_file_commands.h"
 #include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
@@ -41,6 +43,7 @@
 #include "link/posix_serial_port.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/history_step.h"
 #include "session/save_name.h"
 
 namespace kw::app {
@@ -110,6 +113,8 @@ CMainFrame::CMainFrame(FrameContext& context)
     connectCommands();
     connectTransferCommands();
     connectPrintCommands();
+    channelEdits_ = new ChannelEditCommands(*this, context_.language, context_.messages);
+    new ChannelFileCommands(*this, context_.language, context_.messages, context_.files);
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
@@ -351,6 +356,7 @@ void CMainFrame::updateMenus() {
                                              command) != kDocumentCommands.end();
         commands_.setAvailable(command, hasDocument || !needsDocument);
     }
+    channelEdits_->updateCommands();
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {
         return;
@@ -399,6 +405,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<DocumentSession> session) {
     // Every new document window starts with the stored port.
     context_.port.onViewCreated(readStoredPort(SettingsStore(context_.settingsPath)));
     auto* child = new CChildFrame(std::move(session), viewContext_, nullptr);
+    channelEdits_->attach(child);
     mdiArea_->addSubWindow(child);
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
@@ -541,11 +548,14 @@ void CMainFrame::showProductInformation() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (dialog.changedImage()) {
-        child->setModified(true);
-    }
+    // The grid takes the cleared channels before the step takes the grid.
     if (dialog.outcome() == ProductInfoRules::Outcome::ChannelsCleared) {
         child->view()->refill();
+    }
+    if (dialog.changedImage()) {
+        child->session().recordStep(HistoryStep::ProductInformation);
+        child->setModified(child->session().isModified());
+        updateMenus();
     }
 }
 
@@ -573,7 +583,9 @@ void CMainFrame::showOptionalFeatures() {
                                 this);
     dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
-        child->setModified(true);
+        child->session().recordStep(HistoryStep::OptionalFeatures);
+        child->setModified(child->session().isModified());
+        updateMenus();
     }
 }
 

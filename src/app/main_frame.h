@@ -30,6 +30,7 @@ namespace kw::app {
 
 class BackgroundPainter;
 class CChildFrame;
+class ChannelEditCommands;
 class CNavigationBar;
 class FileDialogs;
 class HelpViewer;
@@ -146,6 +147,7 @@ class CMainFrame : public QMainWindow {
     WindowMenu* windowMenu_ = nullptr;
     RecentFileMenu* recentFiles_ = nullptr;
     TransferWindows* transfers_ = nullptr;
+    ChannelEditCommands* channelEdits_ = nullptr;
 };
 
 }  // namespace kw::app

@@ -84,6 +84,21 @@ constexpr std::array kBuiltIns{
                  "These cells cannot take the pasted values:", "以下单元格不能接受粘贴的值："},
     BuiltInEntry{BuiltInText::PasteTheRest, "Paste the other cells? (Cancel pastes nothing.)",
                  "是否粘贴其余单元格？（选“取消”则不粘贴任何内容。）"},
+    BuiltInEntry{BuiltInText::CellsNotSet,
+                 "These cells kept their values:", "以下单元格保持原值："},
+    BuiltInEntry{BuiltInText::SetForSelectedRowsTitle, "Set for selected rows", "批量设置所选行"},
+    BuiltInEntry{BuiltInText::ColumnLabel, "Column", "列"},
+    BuiltInEntry{BuiltInText::ValueLabel, "Value", "值"},
+    BuiltInEntry{BuiltInText::BothTones, "QT/DQT Dec and Enc", "QT/DQT解码和编码"},
+    BuiltInEntry{BuiltInText::FillDownNeedsRows,
+                 "Select the rows to fill: the first one's values go into the others.",
+                 "请选择要填充的行：第一行的值将填入其余各行。"},
+    BuiltInEntry{BuiltInText::ImportRefusedLines,
+                 "These lines cannot be imported:", "以下各行不能导入："},
+    BuiltInEntry{BuiltInText::ImportTheRest, "Import the other lines? (Cancel imports nothing.)",
+                 "是否导入其余各行？（选“取消”则不导入任何内容。）"},
+    BuiltInEntry{BuiltInText::OurCsvFilter, "Channel table CSV (*.csv)", "信道表 CSV (*.csv)"},
+    BuiltInEntry{BuiltInText::ChirpCsvFilter, "CHIRP CSV (*.csv)", "CHIRP CSV (*.csv)"},
 };
 
 }  // namespace

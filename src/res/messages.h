@@ -45,6 +45,16 @@ enum class BuiltInText {
     BeyondTheChannelTable,
     PasteRefusedCells,
     PasteTheRest,
+    CellsNotSet,
+    SetForSelectedRowsTitle,
+    ColumnLabel,
+    ValueLabel,
+    BothTones,
+    FillDownNeedsRows,
+    ImportRefusedLines,
+    ImportTheRest,
+    OurCsvFilter,
+    ChirpCsvFilter,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);
