@@ -32,13 +32,14 @@ class ChannelEditCommands : public QObject {
     void attach(CChildFrame* child);
     // Undo and Redo name the active document's steps; without a document nothing here runs.
     void updateCommands();
+    // After a change of the whole grid: the grid shows what the session now holds, the
+    // title its modified mark, and Undo its step.
+    void finish(CChildFrame* child);
 
   private:
     void connectCommands();
     // The active document once the value being typed in it is committed.
     CChildFrame* settledChild();
-    // The grid shows what the session now holds, and the title its modified mark.
-    void finish(CChildFrame* child);
     void copy();
     void cut();
     void paste();

@@ -1,5 +1,6 @@
 #include "app/channel_file_commands.h"
 
+#include "app/channel_edit_commands.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
@@ -20,9 +21,15 @@ constexpr std::size_t kListedLines = 20;
 
 }  // namespace
 
-ChannelFileCommands::ChannelFileCommands(CMainFrame& frame, Language language,
-                                         MessageBoxes& messages, FileDialogs& files)
-    : QObject(&frame), frame_(frame), language_(language), messages_(messages), files_(files) {
+ChannelFileCommands::ChannelFileCommands(CMainFrame& frame, ChannelEditCommands& edits,
+                                         Language language, MessageBoxes& messages,
+                                         FileDialogs& files)
+    : QObject(&frame),
+      frame_(frame),
+      edits_(edits),
+      language_(language),
+      messages_(messages),
+      files_(files) {
     frame_.commands().setHandler(command::kFileExport, [this] { exportChannels(); });
     frame_.commands().setHandler(command::kFileImport, [this] { importChannels(); });
 }
@@ -77,8 +84,7 @@ void ChannelFileCommands::importChannels() {
         return;
     }
     child->session().recordStep(HistoryStep::Import);
-    child->view()->documentChanged();
-    child->setModified(child->session().isModified());
+    edits_.finish(child);
 }
 
 bool ChannelFileCommands::importOurCsv(CChildFrame* child, const std::string& text) {

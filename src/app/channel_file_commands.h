@@ -14,14 +14,15 @@ namespace kw::app {
 
 class CChildFrame;
 class CMainFrame;
+class ChannelEditCommands;
 class FileDialogs;
 class MessageBoxes;
 
 class ChannelFileCommands : public QObject {
     Q_OBJECT
   public:
-    ChannelFileCommands(CMainFrame& frame, Language language, MessageBoxes& messages,
-                        FileDialogs& files);
+    ChannelFileCommands(CMainFrame& frame, ChannelEditCommands& edits, Language language,
+                        MessageBoxes& messages, FileDialogs& files);
 
   private:
     void exportChannels();
@@ -34,6 +35,7 @@ class ChannelFileCommands : public QObject {
     void showError(CChildFrame* child, const std::string& text);
 
     CMainFrame& frame_;
+    ChannelEditCommands& edits_;
     Language language_;
     MessageBoxes& messages_;
     FileDialogs& files_;

@@ -114,7 +114,8 @@ CMainFrame::CMainFrame(FrameContext& context)
     connectTransferCommands();
     connectPrintCommands();
     channelEdits_ = new ChannelEditCommands(*this, context_.language, context_.messages);
-    new ChannelFileCommands(*this, context_.language, context_.messages, context_.files);
+    new ChannelFileCommands(*this, *channelEdits_, context_.language, context_.messages,
+                            context_.files);
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {

@@ -138,7 +138,7 @@ bool CMSFlexGrid::rowTitleMouse(QEvent* event) {
     }
     // Released without a drag: the click selects its row, as any row-title click does.
     dragStart_.reset();
-    selectRows({row});
+    selectRow(row - kFirstChannelRow);
     return true;
 }
 

@@ -334,6 +334,10 @@ bool CProgramView::editBoxOwnsKey(QObject* editor, const QKeyEvent& event) const
     if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut)) {
         return oneCell;
     }
+    // Fill Down, which an edit box would take as delete.
+    if (event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_D)) {
+        return false;
+    }
     if (event.matches(QKeySequence::Paste)) {
         // Lines or cells from a spreadsheet are a paste into the grid.
         const QString text = QGuiApplication::clipboard()->text();
