@@ -1,9 +1,11 @@
 // Pictures for the user guide, in both languages: the channel view with data, also in a
-// maximised window, the Process window during a Read and the Optional Features dialog.
+// maximised window, the Process window during a Read and the Optional Features dialog;
+// selected rows, the Edit menu and "Set for selected rows…".
 // Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -12,7 +14,9 @@
 
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
+#include "app/ms_flex_grid.h"
 #include "app/process_dlg.h"
+#include "app/program_view.h"
 #include "app/transfer_windows.h"
 #include "channel_entry.h"
 #include "e2e/cli_process.h"
@@ -76,6 +80,39 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
         [&] { return window->commands().state() == ProcessWindowState::Absent; }, 60000));
     EXPECT_TRUE(taken);
     EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
+}
+
+TEST_P(Screenshots, ChannelEditing) {
+    const char* folder = std::getenv("KW_SHOT_DIR");
+    if (!folder || !*folder) {
+        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
+    }
+    const bool chinese = GetParam() == Language::Chinese;
+    const QString prefix =
+        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
+    const auto save = [&](QWidget* widget, const char* name) {
+        EXPECT_TRUE(widget->grab().save(prefix + QString::fromLatin1(name))) << name;
+    };
+    ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    RunningProgram run(dir);
+    ASSERT_TRUE(run.start());
+    app::CMainFrame& frame = run.frame();
+    frame.showNormal();
+    frame.setGeometry(0, 0, 1280, 800);
+    app::CChildFrame* child = frame.activeChild();
+    ASSERT_TRUE(enterChannels(*child, run.program.product()));
+    child->view()->grid()->selectRows({1, 2, 3});
+    QTest::qWait(200);
+    save(&frame, "rows-selected.png");
+
+    QMenu* edit = frame.popup(resource::kDocumentMenu, 1);
+    edit->popup(frame.mapToGlobal(QPoint(60, 40)));
+    QTest::qWait(200);
+    save(edit, "edit-menu.png");
+    edit->hide();
+
+    withModalDialog([&] { frame.commands().trigger(command::kSetForSelectedRows); },
+                    [&](QWidget* dialog) { save(dialog, "set-for-selected-rows.png"); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,
