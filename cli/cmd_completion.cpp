@@ -27,7 +27,8 @@ std::string modelNames() {
 
 // A bash completion function made from the command table: commands, each command's
 // options, the values of --lang, --format and --model, cells as ROW:COLUMN with the
-// columns' short names, models for "model", and *.dat, *.csv and folders otherwise.
+// columns' short names, models for "model", sort keys for --by, and *.dat, *.csv and
+// folders otherwise.
 std::string bashScript() {
     std::string commands;
     std::string optionCases;
@@ -54,6 +55,7 @@ std::string bashScript() {
            "        --format) words=\"" +
            formats +
            "\" ;;\n"
+           "        --by) words=\"rx name\" ;;\n"
            "        --model) words=\"" +
            modelNames() +
            "\" ;;\n"

@@ -30,6 +30,7 @@ std::vector<int> ascendingColumns(std::span<const int> columns) {
 BulkEditResult setColumnsForRows(ChannelGrid& grid, ChannelEditors& editors, const RowList& rows,
                                  std::span<const int> columns, std::string_view value,
                                  const ProductState& product) {
+    const GridCell current = grid.current();
     BulkEditResult result;
     for (const int row : rows) {
         if (grid.text(row, kRxColumn).empty()) {
@@ -39,6 +40,7 @@ BulkEditResult setColumnsForRows(ChannelGrid& grid, ChannelEditors& editors, con
             setCell(grid, editors, {row, column}, value, product, result);
         }
     }
+    grid.setCurrent(current);
     return result;
 }
 
@@ -48,6 +50,7 @@ BulkEditResult fillDown(ChannelGrid& grid, ChannelEditors& editors, const RowLis
     if (rows.empty()) {
         return result;
     }
+    const GridCell current = grid.current();
     const int first = rows.front();
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         for (const int column : ascendingColumns(columns)) {
@@ -55,6 +58,7 @@ BulkEditResult fillDown(ChannelGrid& grid, ChannelEditors& editors, const RowLis
             setCell(grid, editors, {*row, column}, text, product, result);
         }
     }
+    grid.setCurrent(current);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Changes to many rows at once, cell by cell through the typing rules (cell_edit.h).
+// Changes to many rows at once, cell by cell through the typing rules (cell_edit.h). The
+// current cell stays where it was.
 
 #include <span>
 #include <string_view>

@@ -283,11 +283,15 @@ RowEdit copyChannels(const RadioImage& source, const RowList& rows, RadioImage& 
             return refused(RowRefusal::PastLastChannel);
         }
     }
+    // All taken before any is put: the source may be the target itself.
     RowEdit edit;
+    Records copies;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = rows[i];
         edit.rows.push_back(at && !namesFr ? *at + static_cast<int>(i) : row);
-        if (!isChannelInUse(source, row)) {
+        const bool used = isChannelInUse(source, row);
+        copies.push_back(used ? recordAt(source, row) : kErasedRecord);
+        if (!used) {
             continue;
         }
         if (const auto message = frequencyRefusal(source, row, targetProduct)) {
@@ -298,10 +302,8 @@ RowEdit copyChannels(const RadioImage& source, const RowList& rows, RadioImage& 
         }
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Record record =
-            isChannelInUse(source, rows[i]) ? recordAt(source, rows[i]) : kErasedRecord;
-        if (record != recordAt(target, edit.rows[i])) {
-            putRecord(target, edit.rows[i], record);
+        if (copies[i] != recordAt(target, edit.rows[i])) {
+            putRecord(target, edit.rows[i], copies[i]);
             edit.changed = true;
         }
     }

@@ -1,8 +1,8 @@
 #include "session/document_session.h"
 
-#include "session/new_document.h"
-
 #include <utility>
+
+#include "session/new_document.h"
 
 namespace kw {
 

@@ -68,13 +68,14 @@ class DocumentSession final : public GridSync {
     // step, and so is each change a shell makes itself and names with recordStep.
     std::optional<HistoryStep> undoStep() const { return history_.undoStep(); }
     std::optional<HistoryStep> redoStep() const { return history_.redoStep(); }
-    // Back to (forward to) the state around the step, the grid refilled from it; false
-    // when there is no step.
+    // Back to (forward to) the state around the step, the grid refilled from it; a value
+    // still in an editor, never committed, is dropped. False when there is no step.
     bool undo();
     bool redo();
     // Everything changed since the last step, grid included, becomes one step named
     // `step`: a paste, an import, a completed Read, Product Information's or Optional
-    // Features' OK. Nothing changed: no step, and false.
+    // Features' OK. Nothing changed: no step, and false. The grid is committed into the
+    // image here, so a change made to the image's channels is refilled into the grid first.
     bool recordStep(HistoryStep step);
 
     // What a save would write: the image with the grid committed into it. Another

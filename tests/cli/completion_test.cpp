@@ -16,7 +16,8 @@ TEST(CompletionCommand, BashCompletesFromTheCommandTable) {
         const char* words;  // the last one is being typed
         std::vector<std::string> offered;
     } cases[] = {
-        {"mo", {"model"}},
+        {"mo", {"model", "move"}},
+        {"sort d.dat --by ", {"rx", "name"}},
         {"read --q", {"--quiet"}},
         {"channels d.dat --", {"--lang", "--used", "--format"}},
         {"new x.dat --model ", {"KW-217V", "KW-217U"}},
