@@ -40,7 +40,7 @@ std::string bashScript() {
         }
         optionCases += "        " + std::string(command->name) + ") words=\"" + options + "\" ;;\n";
     }
-    const std::string formats = joined(kTableFormats) + " text";
+    const std::string formats = joined(kTableFormats) + " text chirp";
     return "# bash completion for kwprog-cli, made by \"kwprog-cli completion bash\".\n"
            "_kwprog_cli() {\n"
            "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]} words=\n"

@@ -5,11 +5,12 @@
 namespace kw::cli {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats{{
+constexpr std::array<std::pair<std::string_view, OutputFormat>, 5> kFormats{{
     {"text", OutputFormat::Text},
     {"tsv", OutputFormat::Tsv},
     {"csv", OutputFormat::Csv},
     {"json", OutputFormat::Json},
+    {"chirp", OutputFormat::Chirp},
 }};
 
 }  // namespace

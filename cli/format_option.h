@@ -1,6 +1,6 @@
 #pragma once
-// --format: how a command lays out what it prints. Each command names the forms it
-// offers, its default first.
+// --format: how a command lays out what it prints, or reads. Each command names the forms
+// it offers, its default first.
 
 #include <array>
 #include <optional>
@@ -12,12 +12,14 @@
 
 namespace kw::cli {
 
-enum class OutputFormat { Text, Tsv, Csv, Json };
+enum class OutputFormat { Text, Tsv, Csv, Json, Chirp };
 
 inline constexpr Option kFormatOption{"format"};
 
 inline constexpr std::array<std::string_view, 3> kTableFormats{"tsv", "csv", "json"};
 inline constexpr std::array<std::string_view, 2> kReportFormats{"text", "json"};
+// A channel list file: ours, or CHIRP's CSV.
+inline constexpr std::array<std::string_view, 2> kChannelListFormats{"csv", "chirp"};
 
 // Reports a form the command does not offer on the error stream.
 [[nodiscard]] std::optional<OutputFormat> formatOption(const Arguments& arguments,

@@ -27,4 +27,10 @@ namespace kw {
                       [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
+// Digits with at most one decimal point, as a number in a file is written.
+[[nodiscard]] constexpr bool isPlainDecimal(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789.") == std::string_view::npos &&
+           std::count(text.begin(), text.end(), '.') <= 1;
+}
+
 }  // namespace kw

@@ -56,10 +56,8 @@ ToneRead refused(std::string_view column, std::string reason) {
 
 ToneRead ctcssTone(std::string_view given, std::string_view column) {
     const std::string_view text = withoutBlanks(given);
-    const bool numeric = !text.empty() && text.find_first_not_of("0123456789.") == text.npos &&
-                         std::count(text.begin(), text.end(), '.') <= 1;
     const double tenths = 10 * cAtof(text);
-    if (numeric && tenths < kTenthsBeyondList) {
+    if (isPlainDecimal(text) && tenths < kTenthsBeyondList) {
         const long rounded = std::lround(tenths);
         const std::string listText =
             std::to_string(rounded / 10) + '.' + std::to_string(rounded % 10);

@@ -234,6 +234,7 @@ TEST(ChirpCsv, ImportSetsModePowerSkipAndNameAsTheRadioHoldsThem) {
         {"Name=SHORT", kNameColumn, "SHORT"},
         {"Frequency=151.512500", kRxColumn, "151.51250"},
         {"Frequency= 150.0", kRxColumn, "150.00000"},
+        {"Frequency=147.330009999", kRxColumn, "147.33000"},
     };
     for (const Case& c : cases) {
         Table table;
@@ -346,9 +347,13 @@ TEST(ChirpCsv, HeaderIsReadByNameInAnyOrderAndCase) {
     const ChirpImport imported = readChirpCsv(
         "extra,FREQUENCY,location,name,duplex,offset,tone,rtonefreq,ctonefreq,dtcscode,"
         "dtcspolarity,rxdtcscode,crossmode,mode,tstep,skip,power,comment\n"
-        "x,147.000000,12,NEW,+,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,1.0W,\n",
+        "x,147.000000,12,NEW,+,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,1.0W,\n"
+        "short line\n",
         table.grid, table.editors, table.product);
     ASSERT_TRUE(imported) << imported.error;
+    EXPECT_EQ(imported.refused,
+              (std::vector<ChirpRefusal>{
+                  {3, "", "The line has 1 cells; the first line names 18 columns."}}));
     EXPECT_EQ(rowOf(imported.grid, 12), (Row{"147.00000", "147.60000", "None", "100.0", "NEW",
                                              "Low", "Narrow", "No", "Off"}));
     struct Case {
@@ -403,6 +408,19 @@ TEST(ChirpCsv, ExportThenImportIntoANewDocumentGivesTheSameChannels) {
     for (int row = kFirstChannelRow; row < kFrRow; ++row) {
         EXPECT_EQ(rowOf(imported.grid, row), rowOf(source.grid, row)) << "row " << row;
     }
+}
+
+TEST(ChirpCsv, AChineseGridReadsAndWritesTheSameFile) {
+    Table english;
+    const std::string file = dataFile("chirp_40_channels.csv");
+    ChannelGrid chinese(Language::Chinese);
+    const ChirpImport inChinese =
+        readChirpCsv(file, chinese, ChannelEditors(Language::Chinese), english.product);
+    EXPECT_EQ(inChinese.grid.text(1, kDecodeToneColumn), "无");
+    EXPECT_EQ(inChinese.grid.text(5, kPowerColumn), "低");
+    EXPECT_EQ(inChinese.refused.size(), 2u);
+    EXPECT_EQ(chirpCsv(inChinese.grid),
+              chirpCsv(readChirpCsv(file, english.grid, english.editors, english.product).grid));
 }
 
 }  // namespace
