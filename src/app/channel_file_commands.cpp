@@ -116,7 +116,8 @@ bool ChannelFileCommands::importChirpCsv(CChildFrame* child, const std::string& 
         std::string list;
         for (std::size_t i = 0; i < import.refused.size() && i < kListedLines; ++i) {
             const ChirpRefusal& refusal = import.refused[i];
-            list += "Line " + std::to_string(refusal.line) + ", " + refusal.column + ": " +
+            list += "Line " + std::to_string(refusal.line) +
+                    (refusal.column.empty() ? "" : ", column \"" + refusal.column + '"') + ": " +
                     refusal.reason + '\n';
         }
         if (import.refused.size() > kListedLines) {

@@ -214,6 +214,40 @@ TEST_F(ChannelEditing, SetForSelectedRowsAndFillDownChangeTheChosenRowsOnly) {
     EXPECT_EQ(undoText(), "Undo Fill Down\tCtrl+Z");
 }
 
+TEST_F(ChannelEditing, AChirpImportListsRefusedLinesAndTakesTheRestOrNothing) {
+    const std::string csv = files.file("chirp.csv");
+    std::ofstream(csv)
+        << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+           "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+           "1,SIMPLEX,146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"
+           "5.0W,\n"
+           "2,NOTX,146.940000,off,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"
+           "5.0W,\n";
+    const QString chirp = QStringLiteral("CHIRP CSV (*.csv)");
+    for (const MessageBoxes::Answer answer :
+         {MessageBoxes::Answer::Cancel, MessageBoxes::Answer::Ok}) {
+        run->files.setNextFileName(QString::fromStdString(csv));
+        run->files.setNextFilter(chirp);
+        run->messages.setNextAnswer(answer);
+        frame().commands().trigger(kFileImport);
+        EXPECT_TRUE(run->messages.lastText().contains(QStringLiteral("Line 3, column \"Duplex\"")))
+            << run->messages.lastText().toStdString();
+        const bool taken = answer == MessageBoxes::Answer::Ok;
+        EXPECT_EQ(child()->session().grid().text(1, kNameColumn), taken ? "SIMPLEX" : "ALPHA");
+        EXPECT_EQ(child()->session().grid().text(2, kNameColumn), "BRAVO");
+    }
+    EXPECT_EQ(undoText(), "Undo Import\tCtrl+Z");
+
+    const std::string exported = files.file("out.csv");
+    run->files.setNextFileName(QString::fromStdString(exported));
+    run->files.setNextFilter(chirp);
+    frame().commands().trigger(kFileExport);
+    std::ifstream written(exported);
+    std::string header;
+    std::getline(written, header);
+    EXPECT_EQ(header.rfind("Location,Name,Frequency,Duplex,Offset,Tone,", 0), 0u) << header;
+}
+
 struct StepCase {
     const char* name;
     std::function<void(ChannelEditing&)> act;
