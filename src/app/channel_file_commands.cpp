@@ -1,5 +1,8 @@
 #include "app/channel_file_commands.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "app/channel_edit_commands.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
@@ -12,6 +15,7 @@
 #include "channels/chirp_csv.h"
 #include "session/chirp_import.h"
 #include "session/history_step.h"
+#include "session/save_name.h"
 
 namespace kw::app {
 namespace {
@@ -53,7 +57,11 @@ void ChannelFileCommands::exportChannels() {
         return;
     }
     QString chosen;
-    const QString path = files_.saveFileName(&frame_, {}, filters(), &chosen);
+    // Beside the document, under its name.
+    const QFileInfo document(toQString(proposedSaveName(child->document())));
+    const QString proposed =
+        document.dir().filePath(document.completeBaseName() + QStringLiteral(".csv"));
+    const QString path = files_.saveFileName(&frame_, proposed, filters(), &chosen);
     if (path.isEmpty()) {
         return;
     }

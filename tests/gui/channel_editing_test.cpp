@@ -215,6 +215,8 @@ TEST_F(ChannelEditing, SetForSelectedRowsAndFillDownChangeTheChosenRowsOnly) {
 }
 
 TEST_F(ChannelEditing, AChirpImportListsRefusedLinesAndTakesTheRestOrNothing) {
+    run->files.setNextFileName(QString::fromStdString(files.file("saved.dat")));
+    ASSERT_TRUE(frame().saveDocument(child(), true));
     const std::string csv = files.file("chirp.csv");
     std::ofstream(csv)
         << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
@@ -242,6 +244,8 @@ TEST_F(ChannelEditing, AChirpImportListsRefusedLinesAndTakesTheRestOrNothing) {
     run->files.setNextFileName(QString::fromStdString(exported));
     run->files.setNextFilter(chirp);
     frame().commands().trigger(kFileExport);
+    EXPECT_TRUE(run->files.lastProposed().endsWith(QStringLiteral("saved.csv")))
+        << run->files.lastProposed().toStdString();
     std::ifstream written(exported);
     std::string header;
     std::getline(written, header);
