@@ -22,6 +22,8 @@
 #include <array>
 
 #include "app/background_painter.h"
+#include "app/channel_edit_commands.h"
+#include "app/channel_file_commands.h"
 #include "app/channel_printer.h"
 #include "app/child_frame.h"
 #include "app/file_dialogs.h"
@@ -45,6 +47,7 @@
 #include "link/trace_preference.h"
 #include "res/command_ids.h"
 #include "res/messages.h"
+#include "session/history_step.h"
 #include "session/radio_backups.h"
 #include "session/save_name.h"
 
@@ -117,6 +120,9 @@ CMainFrame::CMainFrame(FrameContext& context)
     connectTransferCommands();
     connectPrintCommands();
     writeSafety_ = new WriteSafetyCommands(*this, context_);
+    channelEdits_ = new ChannelEditCommands(*this, context_.language, context_.messages);
+    new ChannelFileCommands(*this, *channelEdits_, context_.language, context_.messages,
+                            context_.files);
     createShortcuts();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) {
@@ -359,6 +365,7 @@ void CMainFrame::updateMenus() {
                                              command) != kDocumentCommands.end();
         commands_.setAvailable(command, hasDocument || !needsDocument);
     }
+    channelEdits_->updateCommands();
     const int menuId = hasDocument ? resource::kDocumentMenu : resource::kMainMenu;
     if (menuId == shownMenu_) {
         return;
@@ -407,6 +414,7 @@ CChildFrame* CMainFrame::addChild(std::unique_ptr<DocumentSession> session) {
     // Every new document window starts with the stored port.
     context_.port.onViewCreated(readStoredPort(SettingsStore(context_.settingsPath)));
     auto* child = new CChildFrame(std::move(session), viewContext_, nullptr);
+    channelEdits_->attach(child);
     mdiArea_->addSubWindow(child);
     child->setGeometry(0, 0, CChildFrame::kWidth, CChildFrame::kHeight);
     child->show();
@@ -549,11 +557,14 @@ void CMainFrame::showProductInformation() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (dialog.changedImage()) {
-        child->setModified(true);
-    }
+    // The grid takes the cleared channels before the step takes the grid.
     if (dialog.outcome() == ProductInfoRules::Outcome::ChannelsCleared) {
         child->view()->refill();
+    }
+    if (dialog.changedImage()) {
+        child->session().recordStep(HistoryStep::ProductInformation);
+        child->setModified(child->session().isModified());
+        updateMenus();
     }
 }
 
@@ -616,7 +627,9 @@ void CMainFrame::showOptionalFeatures() {
                                 this);
     dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     if (dialog.exec() == QDialog::Accepted && dialog.changedImage()) {
-        child->setModified(true);
+        child->session().recordStep(HistoryStep::OptionalFeatures);
+        child->setModified(child->session().isModified());
+        updateMenus();
     }
 }
 

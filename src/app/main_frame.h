@@ -31,6 +31,7 @@ namespace kw::app {
 
 class BackgroundPainter;
 class CChildFrame;
+class ChannelEditCommands;
 class CNavigationBar;
 class FileDialogs;
 class HelpViewer;
@@ -153,6 +154,7 @@ class CMainFrame : public QMainWindow {
     WriteSafetyCommands* writeSafety_ = nullptr;
     // The protocol trace of the Com Setup preference, which every transfer's port records into.
     std::shared_ptr<TraceSwitch> trace_ = std::make_shared<TraceSwitch>();
+    ChannelEditCommands* channelEdits_ = nullptr;
 };
 
 }  // namespace kw::app

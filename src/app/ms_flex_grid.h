@@ -2,11 +2,18 @@
 // CMSFlexGrid: the grid control of the channel view (control 1022). It shows a
 // ChannelGrid, keeps the grid's current cell and the table's in step, and reports the
 // events the view edits by: leave cell (the old cell is still current), enter cell,
-// mouse down and scroll. In-place editors are children of its viewport.
+// mouse down and scroll. In-place editors are children of its viewport. Cells are
+// selected as in any table, whole rows by their row titles; selected rows are dragged by
+// their titles and dropped on a grid's rows.
 
+#include <QPoint>
 #include <QTableView>
+#include <optional>
+#include <vector>
 
+#include "app/row_drag.h"
 #include "channels/channel_grid.h"
+#include "channels/grid_clipboard.h"
 #include "res/control_id.h"
 
 namespace kw::app {
@@ -31,6 +38,13 @@ class CMSFlexGrid : public QTableView {
     void moveCurrentCell(GridCell cell);
     // A leave-cell handler keeps the old cell current; the move does not happen.
     void refuseMove() { moveRefused_ = true; }
+
+    // Rows whose every cell is selected, in ascending order.
+    std::vector<int> selectedRows() const;
+    // The selected cells when they form one rectangle, else the current cell alone.
+    CellRange selectedRange() const;
+    // Selects these rows and nothing else.
+    void selectRows(const std::vector<int>& rows);
 
     // The current cell's rectangle in viewport pixels.
     QRect cellRect() const;
@@ -58,18 +72,28 @@ class CMSFlexGrid : public QTableView {
     void enterCell();
     void mouseDown();
     void scrolled();
+    // Rows dropped with their first on grid row `row`.
+    void rowsDropped(const DraggedRows& rows, int row);
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    bool rowTitleMouse(QEvent* event);
+    void dragSelectedRows();
+
     ChannelGrid& grid_;
     GridTableModel* model_;
     GridCornerTitle* corner_;
     bool quiet_ = false;
     bool moveRefused_ = false;
+    std::optional<QPoint> dragStart_;  // a press on a selected row title, in its viewport
 };
 
 }  // namespace kw::app

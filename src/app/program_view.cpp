@@ -1,6 +1,7 @@
 #include "app/program_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -144,6 +145,11 @@ void CProgramView::activate() {
 
 void CProgramView::refill() {
     session_.refill();
+    widgets_->followState();
+    grid_->allChanged();
+}
+
+void CProgramView::documentChanged() {
     widgets_->followState();
     grid_->allChanged();
 }
@@ -312,6 +318,34 @@ bool CProgramView::gridKey(QKeyEvent* event) {
     return false;
 }
 
+bool CProgramView::editBoxOwnsKey(QObject* editor, const QKeyEvent& event) const {
+    const auto* edit = qobject_cast<const QLineEdit*>(editor);
+    if (!edit) {
+        return false;
+    }
+    const CellRange range = grid_->selectedRange();
+    const bool oneCell = grid_->selectedRows().empty() && range.first == range.last;
+    if (event.matches(QKeySequence::Undo)) {
+        return edit->isUndoAvailable();
+    }
+    if (event.matches(QKeySequence::Redo)) {
+        return edit->isRedoAvailable();
+    }
+    if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Cut)) {
+        return oneCell;
+    }
+    // Fill Down, which an edit box would take as delete.
+    if (event.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_D)) {
+        return false;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        // Lines or cells from a spreadsheet are a paste into the grid.
+        const QString text = QGuiApplication::clipboard()->text();
+        return oneCell && !text.contains(u'\t') && !text.trimmed().contains(u'\n');
+    }
+    return true;
+}
+
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     const bool isEditor = widgets_->controlIdOf(watched).has_value();
     switch (event->type()) {
@@ -320,6 +354,10 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
             if ((isEditor || watched == grid_) &&
                 static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
                 event->accept();
+                return true;
+            }
+            // Unaccepted, the key goes to the window's command.
+            if (isEditor && !editBoxOwnsKey(watched, *static_cast<QKeyEvent*>(event))) {
                 return true;
             }
             break;

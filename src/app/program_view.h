@@ -64,6 +64,10 @@ class CProgramView : public QWidget, public GridSync {
     // The value still being typed is committed under this document's own model and band.
     CellCommitOutcome commitOnLeaving();
 
+    // The session changed the grid as a whole (a paste, a row operation, an undo): the
+    // editors and the table follow.
+    void documentChanged();
+
     QSize sizeHint() const override { return formSize_; }
 
   signals:
@@ -87,6 +91,8 @@ class CProgramView : public QWidget, public GridSync {
     void report(const CellCommitOutcome& outcome, int row);
     bool editorKey(QObject* editor, QKeyEvent* event);
     bool gridKey(QKeyEvent* event);
+    // An edit box keeps its own editing keys only while they act on its text alone.
+    bool editBoxOwnsKey(QObject* editor, const QKeyEvent& event) const;
     bool enterInFrequencyEditor();
     void enterInOtherEditor();
     void requestHelp(ControlId<ProgramWindow> controlId);

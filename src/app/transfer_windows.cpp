@@ -4,6 +4,7 @@
 #include "app/message_boxes.h"
 #include "app/program_view.h"
 #include "app/qt_text.h"
+#include "session/history_step.h"
 
 namespace kw::app {
 
@@ -77,7 +78,11 @@ bool TransferWindows::allowClose() {
 void TransferWindows::onTransferEnded(CChildFrame* child, TransferDirection direction,
                                       TransferOutcome outcome) {
     if (direction == TransferDirection::Read && outcome == TransferOutcome::Done) {
+        // The radio's data is not the file's even when no byte differs: a Read that
+        // changed nothing is no step, yet the document still asks to be saved.
+        child->session().recordStep(HistoryStep::Read);
         child->setModified(true);
+        emit stateChanged();  // Undo now names the Read
     }
     if (closeWhenEnded_) {
         closeWhenEnded_ = false;

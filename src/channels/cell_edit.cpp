@@ -4,6 +4,13 @@
 
 namespace kw {
 
+std::string cellEditRefusal(const CellEditResult& edit, Language language) {
+    if (edit.notAnItem) {
+        return std::string(builtInText(BuiltInText::NotAChoiceOfTheColumn, language));
+    }
+    return std::string(rejectionText(edit.commit, language));
+}
+
 CellEditResult editCell(ChannelGrid& grid, ChannelEditors& editors, GridCell cell,
                         std::string_view value, const ProductState& product) {
     grid.setCurrent(cell);

@@ -4,6 +4,7 @@
 // the same rules as the desktop program. A value goes into an edit box as if pasted:
 // the key filter and length limits govern typing only.
 
+#include <string>
 #include <string_view>
 
 #include "channels/channel_editors.h"
@@ -18,6 +19,9 @@ struct [[nodiscard]] CellEditResult {
 
     bool accepted() const { return !notAnItem && !commit.rejected(); }
 };
+
+// Why the cell refused the value, in `language`; empty when it took it.
+[[nodiscard]] std::string cellEditRefusal(const CellEditResult& edit, Language language);
 
 // `cell` must be a channel cell. A drop-down value must be one of its list's texts; a
 // tone may be typed loosely (toneListForm).

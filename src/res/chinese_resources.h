@@ -21,11 +21,35 @@ inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
 inline constexpr auto kDocFile =
     translated(english::kDocFile,
                {"新建(&N)\tCtrl+N"sv, "打开(&O)...\tCtrl+O"sv, "打开备份(&B)..."sv, "关闭(&C)"sv,
-                "保存(&S)\tCtrl+S"sv, "另存为(&A)..."sv, ""sv, "打印(&P)...\tCtrl+P"sv,
-                "打印预览"sv, "打印设置..."sv, ""sv, "退出(&E)"sv});
-inline constexpr auto kDocEdit =
-    translated(english::kDocEdit,
-               {"机型设置"sv, "信道信息"sv, ""sv, "可选功能"sv, ""sv, "DTMF"sv, "按键设置"sv});
+                "保存(&S)\tCtrl+S"sv, "另存为(&A)..."sv, ""sv, "导入(&I)..."sv, "导出(&X)..."sv,
+                ""sv, "打印(&P)...\tCtrl+P"sv, "打印预览"sv, "打印设置..."sv, ""sv, "退出(&E)"sv});
+inline constexpr auto kDocEdit = translated(english::kDocEdit, {"机型设置"sv,
+                                                                "信道信息"sv,
+                                                                ""sv,
+                                                                "可选功能"sv,
+                                                                ""sv,
+                                                                "DTMF"sv,
+                                                                "按键设置"sv,
+                                                                ""sv,
+                                                                "撤销(&U)\tCtrl+Z"sv,
+                                                                "重做(&R)\tCtrl+Y"sv,
+                                                                ""sv,
+                                                                "剪切(&T)\tCtrl+X"sv,
+                                                                "复制(&C)\tCtrl+C"sv,
+                                                                "粘贴(&P)\tCtrl+V"sv,
+                                                                ""sv,
+                                                                "插入信道(&I)"sv,
+                                                                "删除信道(&D)"sv,
+                                                                "上移(&P)\tAlt+Up"sv,
+                                                                "下移(&W)\tAlt+Down"sv,
+                                                                "复制信道(&L)"sv,
+                                                                "批量设置所选行…"sv,
+                                                                "向下填充(&F)\tCtrl+D"sv,
+                                                                ""sv,
+                                                                "按接收频率升序排序"sv,
+                                                                "按接收频率降序排序"sv,
+                                                                "按名字升序排序"sv,
+                                                                "按名字降序排序"sv});
 inline constexpr auto kDocProgram =
     translated(english::kDocProgram, {"读频(&R)    Ctrl+R"sv, "写频(&W)   Ctrl+W"sv, ""sv,
                                       "比较(&C)..."sv, "恢复备份(&B)..."sv, "批量写频(&F)..."sv});
@@ -79,7 +103,26 @@ inline constexpr auto kStrings =
                                    "列出与另一文档、文件或对讲机的差异\n比较"sv,
                                    "把备份写回对讲机\n恢复备份"sv,
                                    "打开对讲机存储器的备份\n打开备份"sv,
-                                   "在多个串口上逐台写入对讲机\n批量写频"sv});
+                                   "在多个串口上逐台写入对讲机\n批量写频"sv,
+
+                                   "从 CSV 文件（本程序或 CHIRP 格式）读入信道\n导入"sv,
+                                   "把信道写入 CSV 文件（本程序或 CHIRP 格式）\n导出"sv,
+                                   "撤销上一次更改\n撤销"sv,
+                                   "重做上一次撤销的更改\n重做"sv,
+                                   "把所选内容复制到剪贴板并清空\n剪切"sv,
+                                   "把所选内容以制表符分隔的文本复制到剪贴板\n复制"sv,
+                                   "从当前单元格起粘贴制表符分隔的文本\n粘贴"sv,
+                                   "插入一个空信道；下面的信道下移\n插入信道"sv,
+                                   "删除所选信道；下面的信道上移\n删除信道"sv,
+                                   "把所选信道上移一行\n上移"sv,
+                                   "把所选信道下移一行\n下移"sv,
+                                   "把所选信道复制到其后的行\n复制信道"sv,
+                                   "为所有所选信道设置同一列\n批量设置"sv,
+                                   "把第一个所选信道的值填入其余所选信道\n向下填充"sv,
+                                   "按接收频率从低到高排序信道\n排序"sv,
+                                   "按接收频率从高到低排序信道\n排序"sv,
+                                   "按名字从 A 到 Z 排序信道\n排序"sv,
+                                   "按名字从 Z 到 A 排序信道\n排序"sv});
 
 inline constexpr std::string_view kDialogFont = "WenQuanYi Micro Hei";
 

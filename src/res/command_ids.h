@@ -47,6 +47,20 @@ inline constexpr CommandId kPreferences{32840};
 inline constexpr CommandId kCompare{32841};
 inline constexpr CommandId kRestoreBackup{32842};
 inline constexpr CommandId kOpenBackup{32843};
+// Channel editing: import and export, row operations, bulk edit and sort.
+inline constexpr CommandId kFileImport{32850};
+inline constexpr CommandId kFileExport{32851};
+inline constexpr CommandId kInsertChannel{32852};
+inline constexpr CommandId kDeleteChannels{32853};
+inline constexpr CommandId kMoveChannelsUp{32854};
+inline constexpr CommandId kMoveChannelsDown{32855};
+inline constexpr CommandId kDuplicateChannels{32856};
+inline constexpr CommandId kSetForSelectedRows{32857};
+inline constexpr CommandId kFillDown{32858};
+inline constexpr CommandId kSortRxAscending{32859};
+inline constexpr CommandId kSortRxDescending{32860};
+inline constexpr CommandId kSortNameAscending{32861};
+inline constexpr CommandId kSortNameDescending{32862};
 
 inline constexpr CommandId kFileNew{57600};
 inline constexpr CommandId kFileOpen{57601};
@@ -60,6 +74,7 @@ inline constexpr CommandId kEditCopy{57634};
 inline constexpr CommandId kEditCut{57635};
 inline constexpr CommandId kEditPaste{57637};
 inline constexpr CommandId kEditUndo{57643};
+inline constexpr CommandId kEditRedo{57644};
 inline constexpr CommandId kAppAbout{57664};
 inline constexpr CommandId kAppExit{57665};
 inline constexpr CommandId kHelp{57670};

@@ -32,7 +32,7 @@ inline constexpr std::array<PopupResource, 3> kMainMenuPopups{{
     {"&Help", kMainHelp},
 }};
 
-inline constexpr std::array<MenuItemResource, 12> kDocFile{{
+inline constexpr std::array<MenuItemResource, 15> kDocFile{{
     {kFileNew, "&New\tCtrl+N"},
     {kFileOpen, "&Open...\tCtrl+O"},
     {kOpenBackup, "Open &Backup..."},
@@ -40,13 +40,16 @@ inline constexpr std::array<MenuItemResource, 12> kDocFile{{
     {kFileSave, "&Save\tCtrl+S"},
     {kFileSaveAs, "Save &As..."},
     {kSeparator, {}},
+    {kFileImport, "&Import..."},
+    {kFileExport, "E&xport..."},
+    {kSeparator, {}},
     {kFilePrint, "&Print...\tCtrl+P"},
     {kFilePrintPreview, "Print Preview"},
     {kFilePrintSetup, "Print Setup..."},
     {kSeparator, {}},
     {kAppExit, "&Exit"},
 }};
-inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
+inline constexpr std::array<MenuItemResource, 27> kDocEdit{{
     {kProductInformation, "Product Information"},
     {kChannelInformation, "Channel Information"},
     {kSeparator, {}},
@@ -54,6 +57,27 @@ inline constexpr std::array<MenuItemResource, 7> kDocEdit{{
     {kSeparator, {}},
     {kDtmf, "DTMF"},
     {kKeyAssignment, "Key Assignment"},
+    {kSeparator, {}},
+    // The program names the step: "Undo Paste".
+    {kEditUndo, "&Undo\tCtrl+Z"},
+    {kEditRedo, "&Redo\tCtrl+Y"},
+    {kSeparator, {}},
+    {kEditCut, "Cu&t\tCtrl+X"},
+    {kEditCopy, "&Copy\tCtrl+C"},
+    {kEditPaste, "&Paste\tCtrl+V"},
+    {kSeparator, {}},
+    {kInsertChannel, "&Insert Channel"},
+    {kDeleteChannels, "&Delete Channels"},
+    {kMoveChannelsUp, "Move U&p\tAlt+Up"},
+    {kMoveChannelsDown, "Move Do&wn\tAlt+Down"},
+    {kDuplicateChannels, "Dup&licate"},
+    {kSetForSelectedRows, "Set for selected rows…"},
+    {kFillDown, "&Fill Down\tCtrl+D"},
+    {kSeparator, {}},
+    {kSortRxAscending, "Sort by Rx Frequency, Ascending"},
+    {kSortRxDescending, "Sort by Rx Frequency, Descending"},
+    {kSortNameAscending, "Sort by Name, Ascending"},
+    {kSortNameDescending, "Sort by Name, Descending"},
 }};
 inline constexpr std::array<MenuItemResource, 6> kDocProgram{{
     {kRead, "&Read    Ctrl+R"},
@@ -96,28 +120,22 @@ inline constexpr std::array<MenuResource, 2> kMenus{{
 inline constexpr std::array kToolbar{kFileNew,   kFileOpen, kFileSave,  kSeparator, kRead,
                                      kSeparator, kWrite,    kSeparator, kFilePrint, kAppAbout};
 
-inline constexpr std::array<AcceleratorResource, 18> kAccelerators{{
-    {"Ctrl+N", kFileNew},
-    {"Ctrl+O", kFileOpen},
-    {"Ctrl+S", kFileSave},
-    {"Ctrl+P", kFilePrint},
-    {"Ctrl+R", kRead},
-    {"Ctrl+W", kWrite},
-    {"Ctrl+B", kControlBar},
-    {"F1", kHelp},
-    {"F6", kNextPane},
-    {"Shift+F6", kPreviousPane},
-    {"Ctrl+C", kEditCopy},
-    {"Ctrl+Ins", kEditCopy},
-    {"Ctrl+V", kEditPaste},
-    {"Shift+Ins", kEditPaste},
-    {"Ctrl+X", kEditCut},
-    {"Shift+Del", kEditCut},
-    {"Ctrl+Z", kEditUndo},
-    {"Alt+Backspace", kEditUndo},
+inline constexpr std::array<AcceleratorResource, 23> kAccelerators{{
+    {"Ctrl+N", kFileNew},        {"Ctrl+O", kFileOpen},
+    {"Ctrl+S", kFileSave},       {"Ctrl+P", kFilePrint},
+    {"Ctrl+R", kRead},           {"Ctrl+W", kWrite},
+    {"Ctrl+B", kControlBar},     {"F1", kHelp},
+    {"F6", kNextPane},           {"Shift+F6", kPreviousPane},
+    {"Ctrl+C", kEditCopy},       {"Ctrl+Ins", kEditCopy},
+    {"Ctrl+V", kEditPaste},      {"Shift+Ins", kEditPaste},
+    {"Ctrl+X", kEditCut},        {"Shift+Del", kEditCut},
+    {"Ctrl+Z", kEditUndo},       {"Alt+Backspace", kEditUndo},
+    {"Ctrl+Y", kEditRedo},       {"Ctrl+Shift+Z", kEditRedo},
+    {"Alt+Up", kMoveChannelsUp}, {"Alt+Down", kMoveChannelsDown},
+    {"Ctrl+D", kFillDown},
 }};
 
-inline constexpr std::array<StringResource, 30> kStrings{{
+inline constexpr std::array<StringResource, 48> kStrings{{
     {resource::kIdleMessage, "Ready"},
     {resource::kIndicatorCaps, "CAP"},
     {resource::kIndicatorNum, "NUM"},
@@ -148,6 +166,24 @@ inline constexpr std::array<StringResource, 30> kStrings{{
     {kRestoreBackup, "Write a backup back to the radio\nRestore Backup"},
     {kOpenBackup, "Open a backup of a radio's memory\nOpen Backup"},
     {kFleetWrite, "Write the document into radio after radio on several ports\nFleet Write"},
+    {kFileImport, "Read channels from a CSV file, ours or CHIRP's\nImport"},
+    {kFileExport, "Write the channels to a CSV file, ours or CHIRP's\nExport"},
+    {kEditUndo, "Undo the last change\nUndo"},
+    {kEditRedo, "Redo the change last undone\nRedo"},
+    {kEditCut, "Copy the selection to the clipboard and empty it\nCut"},
+    {kEditCopy, "Copy the selection to the clipboard as tab-separated text\nCopy"},
+    {kEditPaste, "Paste tab-separated text from the current cell on\nPaste"},
+    {kInsertChannel, "Insert an empty channel; the channels below move down\nInsert Channel"},
+    {kDeleteChannels, "Delete the selected channels; the channels below move up\nDelete Channels"},
+    {kMoveChannelsUp, "Move the selected channels up by one\nMove Up"},
+    {kMoveChannelsDown, "Move the selected channels down by one\nMove Down"},
+    {kDuplicateChannels, "Copy the selected channels to the rows after them\nDuplicate"},
+    {kSetForSelectedRows, "Set one column for all selected channels\nSet for selected rows"},
+    {kFillDown, "Copy the first selected channel's values into the others\nFill Down"},
+    {kSortRxAscending, "Sort the channels by Rx frequency, lowest first\nSort"},
+    {kSortRxDescending, "Sort the channels by Rx frequency, highest first\nSort"},
+    {kSortNameAscending, "Sort the channels by name, A to Z\nSort"},
+    {kSortNameDescending, "Sort the channels by name, Z to A\nSort"},
 }};
 
 inline constexpr std::string_view kDialogFont = "Times New Roman";

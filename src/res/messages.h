@@ -59,6 +59,21 @@ enum class BuiltInText {
     VerifyFailed,
     BackupKeptIn,
     RadioName,
+    NotAChoiceOfTheColumn,
+    RowHasNoChannel,
+    BeyondTheChannelTable,
+    PasteRefusedCells,
+    PasteTheRest,
+    CellsNotSet,
+    SetForSelectedRowsTitle,
+    ColumnLabel,
+    ValueLabel,
+    BothTones,
+    FillDownNeedsRows,
+    ImportRefusedLines,
+    ImportTheRest,
+    OurCsvFilter,
+    ChirpCsvFilter,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

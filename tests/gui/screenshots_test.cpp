@@ -1,11 +1,13 @@
 // Pictures for the user guide, in both languages: the channel view with data, also in a
 // maximised window, the Process window during a Read, the Optional Features dialog, the
-// Preferences, the changes window of a Write and Compare.
+// Preferences, the changes window of a Write and Compare; selected rows, the Edit menu and
+// "Set for selected rows…".
 // Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -15,7 +17,9 @@
 #include "app/differences_dlg.h"
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
+#include "app/ms_flex_grid.h"
 #include "app/process_dlg.h"
+#include "app/program_view.h"
 #include "app/transfer_windows.h"
 #include "app/write_safety_commands.h"
 #include "channel_entry.h"
@@ -26,23 +30,30 @@
 namespace kw::test {
 namespace {
 
-class Screenshots : public testing::TestWithParam<Language> {};
+class Screenshots : public testing::TestWithParam<Language> {
+  protected:
+    void SetUp() override {
+        const char* folder = std::getenv("KW_SHOT_DIR");
+        if (!folder || !*folder) {
+            GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
+        }
+        prefix_ = QString::fromUtf8(folder) +
+                  (chinese() ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
+    }
+    bool chinese() const { return GetParam() == Language::Chinese; }
+    void save(QWidget* widget, const char* name) const {
+        EXPECT_TRUE(widget->grab().save(prefix_ + QString::fromLatin1(name))) << name;
+    }
+
+  private:
+    QString prefix_;
+};
 
 TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
-    const char* folder = std::getenv("KW_SHOT_DIR");
-    if (!folder || !*folder) {
-        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
-    }
-    const bool chinese = GetParam() == Language::Chinese;
-    const QString prefix =
-        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
-    const auto save = [&](QWidget* widget, const char* name) {
-        EXPECT_TRUE(widget->grab().save(prefix + QString::fromLatin1(name))) << name;
-    };
-
     // A slow radio, so the Read is still under way when its window is taken.
     auto sim = startSim({"--model", "KW-217V", "--baud", "2400"});
-    ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    ProgramDir dir(
+        programIni(chinese() ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
     RunningProgram run(dir, {}, sim.device());
     ASSERT_TRUE(run.start());
     // A question would fail the test rather than wait for an answer nobody gives.
@@ -83,19 +94,9 @@ TEST_P(Screenshots, ChannelViewProcessWindowAndOptionalFeatures) {
 }
 
 TEST_P(Screenshots, PreferencesChangesAndCompare) {
-    const char* folder = std::getenv("KW_SHOT_DIR");
-    if (!folder || !*folder) {
-        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
-    }
-    const bool chinese = GetParam() == Language::Chinese;
-    const QString prefix =
-        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
-    const auto save = [&](QWidget* widget, const char* name) {
-        EXPECT_TRUE(widget->grab().save(prefix + QString::fromLatin1(name))) << name;
-    };
-
     auto sim = startSim({"--model", "KW-217V"});
-    ProgramDir dir(programIni(chinese ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    ProgramDir dir(
+        programIni(chinese() ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
     RunningProgram run(dir, {}, sim.device());
     ASSERT_TRUE(run.start());
     app::CMainFrame& frame = run.frame();
@@ -134,6 +135,30 @@ TEST_P(Screenshots, PreferencesChangesAndCompare) {
     QTest::qWait(100);
     save(comparison, "compare.png");
     EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
+}
+
+TEST_P(Screenshots, ChannelEditing) {
+    ProgramDir dir(
+        programIni(chinese() ? "Language=Chinese\r\nAppName=KWTest\r\n" : kEnglishSetup));
+    RunningProgram run(dir);
+    ASSERT_TRUE(run.start());
+    app::CMainFrame& frame = run.frame();
+    frame.showNormal();
+    frame.setGeometry(0, 0, 1280, 800);
+    app::CChildFrame* child = frame.activeChild();
+    ASSERT_TRUE(enterChannels(*child, run.program.product()));
+    child->view()->grid()->selectRows({1, 2, 3});
+    QTest::qWait(200);
+    save(&frame, "rows-selected.png");
+
+    QMenu* edit = frame.popup(resource::kDocumentMenu, 1);
+    edit->popup(frame.mapToGlobal(QPoint(60, 40)));
+    QTest::qWait(200);
+    save(edit, "edit-menu.png");
+    edit->hide();
+
+    withModalDialog([&] { frame.commands().trigger(command::kSetForSelectedRows); },
+                    [&](QWidget* dialog) { save(dialog, "set-for-selected-rows.png"); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,

@@ -98,7 +98,7 @@ TEST(ResourceSets, DocumentMenuEditPopupAsTheStartUpDeletionsExpectIt) {
     ASSERT_NE(menu, nullptr);
     const auto& edit = menu->popups[1];
     EXPECT_EQ(edit.text, "&Edit");
-    ASSERT_EQ(edit.items.size(), 7u);
+    ASSERT_EQ(edit.items.size(), 27u);
     EXPECT_EQ(edit.items[4].command,
               command::kSeparator);  // the separator before DTMF and Key Assignment
     EXPECT_EQ(edit.items[5].command, command::kDtmf);
