@@ -59,6 +59,21 @@ enum class BuiltInText {
     VerifyFailed,
     BackupKeptIn,
     RadioName,
+    FleetWriteTitle,
+    FleetPorts,
+    FleetRadioCount,
+    FleetUntilStop,
+    FleetStart,
+    FleetStop,
+    FleetColumnPort,
+    FleetColumnRadio,
+    FleetColumnStep,
+    FleetColumnProgress,
+    FleetColumnResult,
+    FleetWaitingForRadio,
+    FleetStarting,
+    FleetUnplugRadio,
+    FleetDone,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);
