@@ -1,18 +1,21 @@
 // Pictures for the user guide, in both languages: the channel view with data, also in a
 // maximised window, the Process window during a Read, the Optional Features dialog, the
-// Preferences, the changes window of a Write and Compare.
+// Preferences, the changes window of a Write, Compare and Fleet Write.
 // Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/differences_dlg.h"
+#include "app/fleet_write_dlg.h"
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
 #include "app/process_dlg.h"
@@ -21,7 +24,9 @@
 #include "channel_entry.h"
 #include "e2e/cli_process.h"
 #include "gui_support.h"
+#include "model/model_table.h"
 #include "res/command_ids.h"
+#include "session/new_document.h"
 
 namespace kw::test {
 namespace {
@@ -134,6 +139,38 @@ TEST_P(Screenshots, PreferencesChangesAndCompare) {
     QTest::qWait(100);
     save(comparison, "compare.png");
     EXPECT_EQ(run.messages.askedCount(), 0) << run.messages.lastText().toStdString();
+}
+
+// Two radios written, one on each of two cables; the first port offered is left out.
+TEST_P(Screenshots, FleetWrite) {
+    const char* folder = std::getenv("KW_SHOT_DIR");
+    if (!folder || !*folder) {
+        GTEST_SKIP() << "KW_SHOT_DIR names no folder for the pictures";
+    }
+    const bool chinese = GetParam() == Language::Chinese;
+    const QString prefix =
+        QString::fromUtf8(folder) + (chinese ? QStringLiteral("/zh-") : QStringLiteral("/en-"));
+
+    TempDir dir;
+    const std::string cables[] = {dir.file("cable-1"), dir.file("cable-2")};
+    auto first = startSim({"--model", "KW-217V", "--fleet", "1", "--link", cables[0]});
+    auto second = startSim({"--model", "KW-217V", "--fleet", "1", "--link", cables[1]});
+    RadioImage image{};
+    ProductState product;
+    product.storedModelType = kRadioModels[0].type;
+    fillNewDocumentImage(image, product);
+    app::CFleetWriteDlg window(GetParam(), image, {"/dev/ttyUSB0", cables[0], cables[1]},
+                               BackupPlace{dir.file("backups")}, nullptr, nullptr);
+    window.show();
+    window.portBoxes()[1]->setChecked(true);
+    window.portBoxes()[2]->setChecked(true);
+    window.countBox()->setValue(2);
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.running(); }, 60000));
+    QTest::qWait(100);
+    EXPECT_TRUE(window.grab().save(prefix + QStringLiteral("fleet-write.png")));
+    EXPECT_EQ(first.wait(), 0);
+    EXPECT_EQ(second.wait(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,

@@ -107,8 +107,9 @@ TEST(KwprogUnderXvfb, TakesTheUserGuidePicturesInBothLanguages) {
     ASSERT_EQ(runGuiTestsUnderXvfb("Languages/Screenshots.*", dir.file("log")), 0)
         << readFile(dir.file("log"));
     for (const char* language : {"en", "zh"}) {
-        for (const char* picture : {"channel-view.png", "channel-view-maximised.png",
-                                    "process-read.png", "optional-features.png"}) {
+        for (const char* picture :
+             {"channel-view.png", "channel-view-maximised.png", "process-read.png",
+              "optional-features.png", "fleet-write.png"}) {
             const std::string path = shots + "/" + language + "-" + picture;
             const QImage image(QString::fromStdString(path));
             EXPECT_FALSE(image.isNull()) << path;
