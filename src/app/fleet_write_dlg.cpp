@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -12,6 +13,7 @@
 
 #include "app/qt_text.h"
 #include "link/posix_serial_port.h"
+#include "res/command_ids.h"
 
 namespace kw::app {
 namespace {
@@ -19,30 +21,30 @@ namespace {
 enum Column { kPortColumn, kRadioColumn, kStepColumn, kProgressColumn, kResultColumn };
 constexpr int kMaxCount = 9999;
 
-QString stepText(SafeWriteStep step) {
+BuiltInText stepText(SafeWriteStep step) {
     switch (step) {
         case SafeWriteStep::Backup:
-            return QStringLiteral("Backup");
+            return BuiltInText::StepBackup;
         case SafeWriteStep::Write:
-            return QStringLiteral("Write");
+            return BuiltInText::StepWrite;
         case SafeWriteStep::Verify:
             break;
     }
-    return QStringLiteral("Verify");
+    return BuiltInText::StepVerify;
 }
 
-QString activityText(PortActivity activity) {
+BuiltInText activityText(PortActivity activity) {
     switch (activity) {
         case PortActivity::WaitingForRadio:
-            return QStringLiteral("Waiting for a radio");
+            return BuiltInText::FleetWaitingForRadio;
         case PortActivity::Writing:
-            return QStringLiteral("Starting");
+            return BuiltInText::FleetStarting;
         case PortActivity::WaitingForUnplug:
-            return QStringLiteral("Unplug the radio");
+            return BuiltInText::FleetUnplugRadio;
         case PortActivity::Done:
             break;
     }
-    return QStringLiteral("Done");
+    return BuiltInText::FleetDone;
 }
 
 }  // namespace
@@ -57,12 +59,12 @@ class CFleetWriteDlg::Bridge final : public ParallelWriteShell {
             if (radio > 0) {
                 window_.setCell(port, kRadioColumn, QString::number(radio));
             }
-            window_.setCell(port, kStepColumn, activityText(activity));
+            window_.setCell(port, kStepColumn, window_.text(activityText(activity)));
             window_.setCell(port, kProgressColumn, {});
         });
     }
     void beginStep(std::size_t port, SafeWriteStep step) override {
-        post([=, this] { window_.setCell(port, kStepColumn, stepText(step)); });
+        post([=, this] { window_.setCell(port, kStepColumn, window_.text(stepText(step))); });
     }
     void setProgress(std::size_t port, int position) override {
         post([=, this] {
@@ -83,37 +85,43 @@ class CFleetWriteDlg::Bridge final : public ParallelWriteShell {
     CFleetWriteDlg& window_;
 };
 
-CFleetWriteDlg::CFleetWriteDlg(const RadioImage& image, const std::vector<std::string>& ports,
-                               BackupPlace backups, std::shared_ptr<const TraceSwitch> trace,
-                               QWidget* parent)
+CFleetWriteDlg::CFleetWriteDlg(Language language, const RadioImage& image,
+                               const std::vector<std::string>& ports, BackupPlace backups,
+                               std::shared_ptr<const TraceSwitch> trace, QWidget* parent)
     : QDialog(parent),
+      language_(language),
       image_(image),
       ports_(ports),
       backups_(std::move(backups)),
       trace_(std::move(trace)),
       count_(new QSpinBox(this)),
-      start_(new QPushButton(QStringLiteral("Start"), this)),
-      stop_(new QPushButton(QStringLiteral("Stop"), this)),
+      start_(new QPushButton(text(BuiltInText::FleetStart), this)),
+      stop_(new QPushButton(text(BuiltInText::FleetStop), this)),
       table_(new QTableWidget(0, 5, this)),
       bridge_(std::make_unique<Bridge>(*this)) {
-    setWindowTitle(QStringLiteral("Fleet Write"));
-    auto* portsBox = new QGroupBox(QStringLiteral("Ports"), this);
+    setWindowTitle(text(BuiltInText::FleetWriteTitle));
+    auto* portsBox = new QGroupBox(text(BuiltInText::FleetPorts), this);
     auto* portsLayout = new QVBoxLayout(portsBox);
     for (const std::string& port : ports_) {
         portBoxes_.push_back(new QCheckBox(toQString(port), portsBox));
         portsLayout->addWidget(portBoxes_.back());
     }
     count_->setRange(0, kMaxCount);
-    count_->setSpecialValueText(QStringLiteral("until Stop"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Port"), QStringLiteral("Radio"),
-                                       QStringLiteral("Step"), QStringLiteral("Progress"),
-                                       QStringLiteral("Result")});
+    count_->setSpecialValueText(text(BuiltInText::FleetUntilStop));
+    table_->setHorizontalHeaderLabels(
+        {text(BuiltInText::FleetColumnPort), text(BuiltInText::FleetColumnRadio),
+         text(BuiltInText::FleetColumnStep), text(BuiltInText::FleetColumnProgress),
+         text(BuiltInText::FleetColumnResult)});
+    // Each column as wide as its texts, the result taking the rest, a line per port.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->hide();
+    table_->setWordWrap(false);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stop_->setEnabled(false);
 
     auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(QStringLiteral("Radios:"), this));
+    controls->addWidget(new QLabel(text(BuiltInText::FleetRadioCount), this));
     controls->addWidget(count_);
     controls->addStretch();
     controls->addWidget(start_);
@@ -122,7 +130,7 @@ CFleetWriteDlg::CFleetWriteDlg(const RadioImage& image, const std::vector<std::s
     layout->addWidget(portsBox);
     layout->addLayout(controls);
     layout->addWidget(table_, 1);
-    resize(640, 420);
+    resize(820, 420);
 
     connect(start_, &QPushButton::clicked, this, &CFleetWriteDlg::onStart);
     connect(stop_, &QPushButton::clicked, this, [this] { stopAsked_ = true; });
@@ -194,6 +202,18 @@ void CFleetWriteDlg::reject() {
     } else {
         QDialog::reject();
     }
+}
+
+QString CFleetWriteDlg::text(BuiltInText id) const {
+    return toQString(builtInText(id, language_));
+}
+
+void CFleetWriteDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && helpHandler_) {
+        helpHandler_(command::kFleetWrite);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CFleetWriteDlg::setCell(std::size_t row, int column, const QString& text) {

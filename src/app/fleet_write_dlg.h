@@ -4,15 +4,20 @@
 
 #include <QDialog>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "link/protocol_trace.h"
+#include "res/help_context.h"
+#include "res/language.h"
+#include "res/messages.h"
 #include "session/parallel_writes.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -22,9 +27,10 @@ namespace kw::app {
 class CFleetWriteDlg : public QDialog {
     Q_OBJECT
   public:
-    // `ports`: those offered, each with a check box.
-    CFleetWriteDlg(const RadioImage& image, const std::vector<std::string>& ports,
-                   BackupPlace backups, std::shared_ptr<const TraceSwitch> trace, QWidget* parent);
+    // `ports`: those offered, each with a check box. The texts are in `language`.
+    CFleetWriteDlg(Language language, const RadioImage& image,
+                   const std::vector<std::string>& ports, BackupPlace backups,
+                   std::shared_ptr<const TraceSwitch> trace, QWidget* parent);
     // A fleet still running is stopped and waited for.
     ~CFleetWriteDlg() override;
 
@@ -34,6 +40,10 @@ class CFleetWriteDlg : public QDialog {
     QPushButton* stopButton() const { return stop_; }
     QTableWidget* table() const { return table_; }
     bool running() const { return thread_.joinable() && !finished_; }
+    // F1 asks for the Fleet Write help.
+    void setHelpHandler(std::function<void(HelpContext context)> handler) {
+        helpHandler_ = std::move(handler);
+    }
 
   signals:
     void fleetFinished();
@@ -41,13 +51,18 @@ class CFleetWriteDlg : public QDialog {
   public slots:
     void reject() override;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     class Bridge;
 
     void onStart();
     void onFinished();
+    QString text(BuiltInText id) const;
     void setCell(std::size_t row, int column, const QString& text);
 
+    Language language_;
     RadioImage image_;
     std::vector<std::string> ports_;
     BackupPlace backups_;
@@ -58,6 +73,7 @@ class CFleetWriteDlg : public QDialog {
     QPushButton* stop_;
     QTableWidget* table_;
     std::unique_ptr<Bridge> bridge_;
+    std::function<void(HelpContext)> helpHandler_;
     std::atomic<bool> stopAsked_{false};
     bool finished_ = false;
     bool closeAsked_ = false;  // the window goes once the fleet has stopped

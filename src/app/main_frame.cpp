@@ -613,8 +613,9 @@ void CMainFrame::showFleetWrite() {
     if (std::find(ports.begin(), ports.end(), context_.port.name()) == ports.end()) {
         ports.push_back(context_.port.name());
     }
-    CFleetWriteDlg dialog(child->document().image(), ports,
+    CFleetWriteDlg dialog(context_.language, child->document().image(), ports,
                           userBackupPlace(SettingsStore(context_.settingsPath)), trace_, this);
+    dialog.setHelpHandler([this](HelpContext context) { requestHelp(context); });
     dialog.exec();
 }
 

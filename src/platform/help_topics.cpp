@@ -26,7 +26,7 @@ constexpr TopicRange program(int first, int last, std::string_view page) {
     return {HelpWindow::Program, first, last, page};
 }
 
-constexpr std::array<TopicRange, 28> kTopics{{
+constexpr std::array<TopicRange, 29> kTopics{{
     commands(kFileNew, kFileNew, "file_new.html"),
     commands(kFileOpen, kFileOpen, "file_open.html"),
     commands(kFileClose, kFileClose, "file_close.html"),
@@ -47,6 +47,7 @@ constexpr std::array<TopicRange, 28> kTopics{{
     commands(kPreferences, kPreferences, "safe_write.html"),
     commands(kRestoreBackup, kOpenBackup, "safe_write.html"),
     commands(kCompare, kCompare, "compare.html"),
+    commands(kFleetWrite, kFleetWrite, "fleet_write.html"),
     program(control::kModelList, control::kModelList, "product_information.html"),
     program(control::kLowerLimit, control::kUpperLimit, "product_information.html"),
     program(control::kEnglish, control::kChinese, "language.html"),

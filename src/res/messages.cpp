@@ -126,6 +126,21 @@ constexpr std::array kBuiltIns{
                  "是否导入其余各行？（选“取消”则不导入任何内容。）"},
     BuiltInEntry{BuiltInText::OurCsvFilter, "Channel table CSV (*.csv)", "信道表 CSV (*.csv)"},
     BuiltInEntry{BuiltInText::ChirpCsvFilter, "CHIRP CSV (*.csv)", "CHIRP CSV (*.csv)"},
+    BuiltInEntry{BuiltInText::FleetWriteTitle, "Fleet Write", "批量写频"},
+    BuiltInEntry{BuiltInText::FleetPorts, "Ports", "端口"},
+    BuiltInEntry{BuiltInText::FleetRadioCount, "Radios:", "台数："},
+    BuiltInEntry{BuiltInText::FleetUntilStop, "until Stop", "直到停止"},
+    BuiltInEntry{BuiltInText::FleetStart, "Start", "开始"},
+    BuiltInEntry{BuiltInText::FleetStop, "Stop", "停止"},
+    BuiltInEntry{BuiltInText::FleetColumnPort, "Port", "端口"},
+    BuiltInEntry{BuiltInText::FleetColumnRadio, "Radio", "对讲机"},
+    BuiltInEntry{BuiltInText::FleetColumnStep, "Step", "步骤"},
+    BuiltInEntry{BuiltInText::FleetColumnProgress, "Progress", "进度"},
+    BuiltInEntry{BuiltInText::FleetColumnResult, "Result", "结果"},
+    BuiltInEntry{BuiltInText::FleetWaitingForRadio, "Waiting for a radio", "等待对讲机"},
+    BuiltInEntry{BuiltInText::FleetStarting, "Starting", "正在开始"},
+    BuiltInEntry{BuiltInText::FleetUnplugRadio, "Unplug the radio", "请拔下对讲机"},
+    BuiltInEntry{BuiltInText::FleetDone, "Done", "完成"},
 };
 
 }  // namespace

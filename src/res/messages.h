@@ -74,6 +74,21 @@ enum class BuiltInText {
     ImportTheRest,
     OurCsvFilter,
     ChirpCsvFilter,
+    FleetWriteTitle,
+    FleetPorts,
+    FleetRadioCount,
+    FleetUntilStop,
+    FleetStart,
+    FleetStop,
+    FleetColumnPort,
+    FleetColumnRadio,
+    FleetColumnStep,
+    FleetColumnProgress,
+    FleetColumnResult,
+    FleetWaitingForRadio,
+    FleetStarting,
+    FleetUnplugRadio,
+    FleetDone,
 };
 
 [[nodiscard]] std::string_view messageText(MessageId id, Language language);

@@ -14,6 +14,7 @@
 #include "e2e/cli_process.h"
 #include "gui_support.h"
 #include "model/model_table.h"
+#include "platform/help_topics.h"
 #include "res/command_ids.h"
 #include "session/new_document.h"
 
@@ -28,7 +29,8 @@ TEST(FleetWriteWindow, WritesOneRadioOnEachChosenPortAndShowsEveryRow) {
     ProductState product;
     product.storedModelType = kRadioModels[0].type;
     fillNewDocumentImage(image, product);
-    app::CFleetWriteDlg window(image, {"/dev/no-such-port", first.device(), second.device()},
+    app::CFleetWriteDlg window(Language::English, image,
+                               {"/dev/no-such-port", first.device(), second.device()},
                                BackupPlace{dir.file("backups")}, nullptr, nullptr);
     window.show();
     window.portBoxes()[1]->setChecked(true);
@@ -54,6 +56,20 @@ TEST(FleetWriteWindow, WritesOneRadioOnEachChosenPortAndShowsEveryRow) {
     EXPECT_TRUE(window.startButton()->isEnabled());
     EXPECT_EQ(first.wait(), 0);  // each radio served its backup, write and verify
     EXPECT_EQ(second.wait(), 0);
+}
+
+TEST(FleetWriteWindow, ShowsTheProgramsLanguageAndOpensItsHelpPageOnF1) {
+    TempDir dir;
+    app::CFleetWriteDlg window(Language::Chinese, RadioImage{}, {"/dev/no-such-port"},
+                               BackupPlace{dir.file("backups")}, nullptr, nullptr);
+    std::string page;
+    window.setHelpHandler([&](HelpContext context) { page = helpPageFor(context); });
+    window.show();
+    EXPECT_EQ(window.windowTitle().toStdString(), "批量写频");
+    EXPECT_EQ(window.startButton()->text().toStdString(), "开始");
+    EXPECT_EQ(window.table()->horizontalHeaderItem(4)->text().toStdString(), "结果");
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(page, "fleet_write.html");
 }
 
 TEST(FleetWriteWindow, OpensFromTheProgramMenuWithTheTransfersPort) {

@@ -1,20 +1,23 @@
 // Pictures for the user guide, in both languages: the channel view with data, also in a
 // maximised window, the Process window during a Read, the Optional Features dialog, the
-// Preferences, the changes window of a Write and Compare; selected rows, the Edit menu and
-// "Set for selected rows…".
+// Preferences, the changes window of a Write, Compare and Fleet Write; selected rows, the
+// Edit menu and "Set for selected rows…".
 // Taken only when KW_SHOT_DIR names a folder for them, as the Xvfb run does.
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QMdiArea>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/differences_dlg.h"
+#include "app/fleet_write_dlg.h"
 #include "app/main_frame.h"
 #include "app/message_boxes.h"
 #include "app/ms_flex_grid.h"
@@ -25,7 +28,9 @@
 #include "channel_entry.h"
 #include "e2e/cli_process.h"
 #include "gui_support.h"
+#include "model/model_table.h"
 #include "res/command_ids.h"
+#include "session/new_document.h"
 
 namespace kw::test {
 namespace {
@@ -159,6 +164,30 @@ TEST_P(Screenshots, ChannelEditing) {
 
     withModalDialog([&] { frame.commands().trigger(command::kSetForSelectedRows); },
                     [&](QWidget* dialog) { save(dialog, "set-for-selected-rows.png"); });
+}
+
+// Two radios written, one on each of two cables; the first port offered is left out.
+TEST_P(Screenshots, FleetWrite) {
+    TempDir dir;
+    const std::string cables[] = {dir.file("cable-1"), dir.file("cable-2")};
+    auto first = startSim({"--model", "KW-217V", "--fleet", "1", "--link", cables[0]});
+    auto second = startSim({"--model", "KW-217V", "--fleet", "1", "--link", cables[1]});
+    RadioImage image{};
+    ProductState product;
+    product.storedModelType = kRadioModels[0].type;
+    fillNewDocumentImage(image, product);
+    app::CFleetWriteDlg window(GetParam(), image, {"/dev/ttyUSB0", cables[0], cables[1]},
+                               BackupPlace{dir.file("backups")}, nullptr, nullptr);
+    window.show();
+    window.portBoxes()[1]->setChecked(true);
+    window.portBoxes()[2]->setChecked(true);
+    window.countBox()->setValue(2);
+    QTest::mouseClick(window.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.running(); }, 60000));
+    QTest::qWait(100);
+    save(&window, "fleet-write.png");
+    EXPECT_EQ(first.wait(), 0);
+    EXPECT_EQ(second.wait(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Screenshots,

@@ -110,7 +110,7 @@ TEST(KwprogUnderXvfb, TakesTheUserGuidePicturesInBothLanguages) {
         for (const char* picture :
              {"channel-view.png", "channel-view-maximised.png", "process-read.png",
               "optional-features.png", "rows-selected.png", "edit-menu.png",
-              "set-for-selected-rows.png"}) {
+              "set-for-selected-rows.png", "fleet-write.png"}) {
             const std::string path = shots + "/" + language + "-" + picture;
             const QImage image(QString::fromStdString(path));
             EXPECT_FALSE(image.isNull()) << path;

@@ -25,6 +25,7 @@ TEST(HelpTopics, ContextNumbersNameTheirPages) {
     EXPECT_EQ(helpPageFor(program(32840)), "safe_write.html");  // Preferences
     EXPECT_EQ(helpPageFor(program(32843)), "safe_write.html");  // Open Backup
     EXPECT_EQ(helpPageFor(program(32841)), "compare.html");
+    EXPECT_EQ(helpPageFor(program(32810)), "fleet_write.html");
     EXPECT_EQ(helpPageFor(program(4711)), "index.html");
 }
 
