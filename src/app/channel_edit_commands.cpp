@@ -198,7 +198,7 @@ void ChannelEditCommands::cut() {
     for (const CellRange& range : ranges) {
         session.grid() = clearedCells(session.grid(), range, session.product());
     }
-    session.recordStep(HistoryStep::Delete);
+    session.recordStep(HistoryStep::Cut);
     finish(child);
 }
 

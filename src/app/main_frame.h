@@ -74,6 +74,8 @@ class CMainFrame : public QMainWindow {
     RecentFileMenu* recentFiles() const { return recentFiles_; }
     TransferWindows& transfers() { return *transfers_; }
     WriteSafetyCommands& writeSafety() { return *writeSafety_; }
+    // What every transfer's port records into, as Com Setup chose.
+    std::shared_ptr<const TraceSwitch> trace() const { return trace_; }
 
     // The document window the commands act on: the active one, or the one last active
     // when it was hidden by its close box.

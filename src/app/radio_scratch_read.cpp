@@ -21,10 +21,11 @@ RadioScratchRead::RadioScratchRead(const Context& context, std::string port, QWi
       port_(std::move(port)),
       done_(std::move(done)),
       progress_(new QProgressDialog(owner)),
-      worker_(std::make_unique<PosixSerialPort>(), std::make_unique<ThreadSleeper>(), *this,
-              [this](std::function<void()> call) {
-                  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-              }) {
+      worker_(
+          std::make_unique<TracingSerialPort>(std::make_unique<PosixSerialPort>(), context.trace),
+          std::make_unique<ThreadSleeper>(), *this, [this](std::function<void()> call) {
+              QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+          }) {
     progress_->setWindowTitle(
         toQString(builtInText(BuiltInText::ReadDataTitle, context_.language)));
     progress_->setWindowModality(Qt::WindowModal);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "link/protocol_trace.h"
 #include "session/transfer_worker.h"
 
 class QProgressDialog;
@@ -25,6 +26,7 @@ class RadioScratchRead : public QObject, private TransferShell {
         Language language;
         MessageBoxes& messages;
         QString applicationTitle;
+        std::shared_ptr<const TraceSwitch> trace;  // what the port records into, if anything
     };
     using Done = std::function<void(const RadioImage& radio)>;
 

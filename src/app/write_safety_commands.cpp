@@ -149,8 +149,9 @@ void WriteSafetyCommands::compare() {
             // the bytes a Read does not bring agree.
             QPointer<CChildFrame> target(child);
             RadioScratchRead::start(
-                {context_.language, context_.messages, context_.title}, child->document().image(),
-                context_.port.name(), &frame_, [this, target](const RadioImage& radio) {
+                {context_.language, context_.messages, context_.title, frame_.trace()},
+                child->document().image(), context_.port.name(), &frame_,
+                [this, target](const RadioImage& radio) {
                     if (target) {
                         showComparison(target, radio, text(BuiltInText::RadioName));
                     }

@@ -11,9 +11,10 @@ struct StepName {
 };
 
 // In the order of HistoryStep.
-constexpr std::array<StepName, 13> kStepNames{{
+constexpr std::array<StepName, 14> kStepNames{{
     {"Typing", "输入"},
     {"Paste", "粘贴"},
+    {"Cut", "剪切"},
     {"Insert", "插入"},
     {"Delete", "删除"},
     {"Move", "移动"},

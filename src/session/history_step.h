@@ -13,6 +13,7 @@ namespace kw {
 enum class HistoryStep {
     Typing,
     Paste,
+    Cut,
     Insert,
     Delete,
     Move,

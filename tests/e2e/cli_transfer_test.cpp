@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli.h"
+#include "cli/run_cli.h"
 #include "cli_process.h"
 #include "link/posix_serial_port.h"
 #include "model/document_file.h"
@@ -16,20 +15,9 @@ namespace kw {
 namespace {
 
 using test::CliProcess;
+using test::CliRun;
+using test::runCli;
 using test::startSim;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> words) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 bool exists(const std::string& path) {
     return std::filesystem::exists(path);
@@ -42,7 +30,7 @@ class CliTransfer : public ::testing::Test {
     // A document of the model made as kwprog-cli new makes it.
     std::string newDocument(const std::string& name, const std::string& model) {
         const std::string path = file(name);
-        EXPECT_EQ(cli({"new", path, "--model", model}).status, 0);
+        EXPECT_EQ(runCli({"new", path, "--model", model}).status, 0);
         return path;
     }
 
@@ -58,9 +46,9 @@ TEST_P(CliBothModels, ReadSavesTheRadioAndWriteSendsADocumentBack) {
     auto sim = startSim({"--model", GetParam(), "--save", saved, "--link", file("radio")});
     EXPECT_EQ(sim.device(), std::filesystem::read_symlink(file("radio")).string());
 
-    const CliRun read = cli({"read", "--port", file("radio"), file("out.dat")});
+    const CliRun read = runCli({"read", "--port", file("radio"), file("out.dat")});
     ASSERT_EQ(read.status, 0) << read.err;
-    EXPECT_NE(cli({"info", file("out.dat")}).out.find(std::string("model: ") + GetParam()),
+    EXPECT_NE(runCli({"info", file("out.dat")}).out.find(std::string("model: ") + GetParam()),
               std::string::npos);
 
     // Change a byte that the grid carries unchanged (channel 1's signal type) and write it back.
@@ -68,7 +56,7 @@ TEST_P(CliBothModels, ReadSavesTheRadioAndWriteSendsADocumentBack) {
     ASSERT_TRUE(loadDocumentFile(file("out.dat"), image));
     image[12] = 0x42;
     ASSERT_TRUE(storeDocumentFile(file("changed.dat"), image));
-    const CliRun write = cli({"write", "--port", sim.device(), file("changed.dat")});
+    const CliRun write = runCli({"write", "--port", sim.device(), file("changed.dat")});
     ASSERT_EQ(write.status, 0) << write.err;
 
     EXPECT_EQ(sim.stop(), 0);
@@ -83,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Sim, CliBothModels, ::testing::Values("KW-217V", "KW-21
 TEST_F(CliTransfer, ReadIntoADocumentNeedsTheRadiosPassword) {
     auto sim = startSim({"--model", "KW-217V", "--password", "123456"});
     const std::string plain = newDocument("plain.dat", "KW-217V");
-    const CliRun refused = cli({"read", "--port", sim.device(), file("out.dat"), "--into", plain});
+    const CliRun refused =
+        runCli({"read", "--port", sim.device(), file("out.dat"), "--into", plain});
     EXPECT_EQ(refused.status, 3);
     EXPECT_NE(refused.err.find("Password Error!"), std::string::npos);
     EXPECT_FALSE(exists(file("out.dat")));
@@ -94,7 +83,7 @@ TEST_F(CliTransfer, ReadIntoADocumentNeedsTheRadiosPassword) {
     std::copy(digits.begin(), digits.end(), image.begin() + kPassword);
     ASSERT_TRUE(storeDocumentFile(file("locked.dat"), image));
     const CliRun read =
-        cli({"read", "--port", sim.device(), file("out.dat"), "--into", file("locked.dat")});
+        runCli({"read", "--port", sim.device(), file("out.dat"), "--into", file("locked.dat")});
     EXPECT_EQ(read.status, 0) << read.err;
     EXPECT_TRUE(exists(file("out.dat")));
 }
@@ -116,7 +105,7 @@ TEST_F(CliTransfer, ReadTakesTheRadiosPasswordWithoutADocument) {
     for (const auto& c : cases) {
         std::vector<std::string> words{"read", "--port", sim.device(), file("out.dat")};
         words.insert(words.end(), c.password.begin(), c.password.end());
-        const CliRun read = cli(words);
+        const CliRun read = runCli(words);
         EXPECT_EQ(read.status, c.status) << read.err;
         EXPECT_EQ(read.err.find(hint) != std::string::npos, c.status == 3) << read.err;
         EXPECT_EQ(exists(file("out.dat")), c.status == 0);
@@ -125,14 +114,14 @@ TEST_F(CliTransfer, ReadTakesTheRadiosPasswordWithoutADocument) {
 
 TEST_F(CliTransfer, WriteToTheOtherModelIsRefused) {
     auto sim = startSim({"--model", "KW-217U"});
-    const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
+    const CliRun write = runCli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
     EXPECT_EQ(write.status, 3);
     EXPECT_NE(write.err.find("Band not match"), std::string::npos);
 }
 
 TEST_F(CliTransfer, DisconnectDuringAReadWritesNoFile) {
     auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x0C30"});
-    const CliRun read = cli({"read", "--port", sim.device(), file("out.dat")});
+    const CliRun read = runCli({"read", "--port", sim.device(), file("out.dat")});
     EXPECT_EQ(read.status, 3);
     EXPECT_NE(read.err.find("Program Interrupt, Please reset the radio and try again"),
               std::string::npos);
@@ -142,7 +131,7 @@ TEST_F(CliTransfer, DisconnectDuringAReadWritesNoFile) {
 // A write is three transfers: the backup, the write and the read-back.
 TEST_F(CliTransfer, SimulatorEndsAfterItsSessions) {
     auto sim = startSim({"--model", "KW-217V", "--sessions", "3"});
-    ASSERT_EQ(cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")}).status, 0);
+    ASSERT_EQ(runCli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")}).status, 0);
     EXPECT_EQ(sim.wait(), 0);
 }
 
@@ -151,28 +140,28 @@ TEST_F(CliTransfer, PortThatCannotBeOpenedSaysSo) {
     PosixSerialPort holder;
     ASSERT_TRUE(holder.open(sim.device()));
     const std::string document = newDocument("v.dat", "KW-217V");
-    const CliRun busy = cli({"write", "--port", sim.device(), document});
+    const CliRun busy = runCli({"write", "--port", sim.device(), document});
     EXPECT_EQ(busy.status, 3);
     EXPECT_NE(busy.err.find("Could not Open the Port"), std::string::npos);
 
-    const CliRun nowhere = cli({"write", "--port", "COM17", document});
+    const CliRun nowhere = runCli({"write", "--port", "COM17", document});
     EXPECT_EQ(nowhere.status, 3);
     EXPECT_NE(nowhere.err.find("COM17 has no device file."), std::string::npos);
 }
 
 TEST_F(CliTransfer, BadUsageIsRefusedBeforeThePortIsTouched) {
     const std::string document = newDocument("v.dat", "KW-217V");
-    EXPECT_EQ(cli({"write", document}).status, 2);
-    EXPECT_EQ(cli({"write", "--port", "COM1", "--retry", "many", document}).status, 2);
-    EXPECT_EQ(cli({"read", "--port", "COM1", file("out.dat"), "--into", file("none.dat")}).status,
-              2);
+    EXPECT_EQ(runCli({"write", document}).status, 2);
+    EXPECT_EQ(runCli({"write", "--port", "COM1", "--retry", "many", document}).status, 2);
+    EXPECT_EQ(
+        runCli({"read", "--port", "COM1", file("out.dat"), "--into", file("none.dat")}).status, 2);
 }
 
 // Without a terminal the progress is a plain line at each tenth, never a redraw; the
 // last line sums the transfer up, and --quiet leaves only errors and warnings.
 TEST_F(CliTransfer, ProgressForScriptsIsPlainLinesAndASummary) {
     auto sim = startSim({"--model", "KW-217V", "--baud", "0"});
-    ASSERT_EQ(cli({"set", newDocument("v.dat", "KW-217V"), "1:rx=145", "fr:rx=146"}).status, 0);
+    ASSERT_EQ(runCli({"set", newDocument("v.dat", "KW-217V"), "1:rx=145", "fr:rx=146"}).status, 0);
     const struct {
         std::vector<std::string> words;
         const char* first;  // nullptr: nothing printed
@@ -208,7 +197,7 @@ TEST_F(CliTransfer, AWriteThatFailsHalfwaySaysTheRadioMustBeWrittenAgain) {
     // The second transfer is the write; the first, the backup, goes well.
     auto sim = startSim({"--model", "KW-217V", "--fault", "disconnect-at=0x800", "--fault-session",
                          "2", "--baud", "0"});
-    const CliRun write = cli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
+    const CliRun write = runCli({"write", "--port", sim.device(), newDocument("v.dat", "KW-217V")});
     EXPECT_EQ(write.status, 3);
     EXPECT_NE(write.err.find("\nThe radio is partly written; write it again before use.\n"),
               std::string::npos)
@@ -216,7 +205,7 @@ TEST_F(CliTransfer, AWriteThatFailsHalfwaySaysTheRadioMustBeWrittenAgain) {
 }
 
 TEST_F(CliTransfer, PortsListsTheSixteenNumberedPorts) {
-    const CliRun ports = cli({"ports"});
+    const CliRun ports = runCli({"ports"});
     EXPECT_EQ(ports.status, 0);
     EXPECT_EQ(ports.out.rfind("COM1  /dev/ttyUSB0", 0), 0u) << ports.out;
     EXPECT_NE(ports.out.find("\nCOM16 /dev/ttyS3"), std::string::npos) << ports.out;

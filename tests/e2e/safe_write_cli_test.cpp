@@ -7,9 +7,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli.h"
+#include "cli/run_cli.h"
 #include "cli_process.h"
 #include "model/document_file.h"
 #include "model/radio_address.h"
@@ -23,20 +22,9 @@ namespace kw {
 namespace {
 
 using test::CliProcess;
+using test::CliRun;
+using test::runCli;
 using test::startSim;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> words) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(words, out, err);
-    return {status, out.str(), err.str()};
-}
 
 RadioImage load(const std::string& path) {
     RadioImage image{};
@@ -61,10 +49,10 @@ bool contains(const std::string& text, const std::string& part) {
 class SafeWriteCli : public ::testing::Test {
   protected:
     SafeWriteCli() {
-        EXPECT_EQ(cli({"new", before_, "--model", "KW-217V"}).status, 0);
-        EXPECT_EQ(cli({"set", before_, "1:rx=146", "1:name=OLD"}).status, 0);
-        EXPECT_EQ(cli({"new", document_, "--model", "KW-217V"}).status, 0);
-        EXPECT_EQ(cli({"set", document_, "3:rx=145.5", "3:name=CALL"}).status, 0);
+        EXPECT_EQ(runCli({"new", before_, "--model", "KW-217V"}).status, 0);
+        EXPECT_EQ(runCli({"set", before_, "1:rx=146", "1:name=OLD"}).status, 0);
+        EXPECT_EQ(runCli({"new", document_, "--model", "KW-217V"}).status, 0);
+        EXPECT_EQ(runCli({"set", document_, "3:rx=145.5", "3:name=CALL"}).status, 0);
     }
 
     // A radio holding before.dat that saves its memory after every transfer.
@@ -87,7 +75,7 @@ class SafeWriteCli : public ::testing::Test {
 
 TEST_F(SafeWriteCli, BackupHoldsTheRadioBeforeAndTheRadioEndsAsTheDocument) {
     auto sim = startRadio();
-    const CliRun write = cli({"write", "--port", sim.device(), document_});
+    const CliRun write = runCli({"write", "--port", sim.device(), document_});
     ASSERT_EQ(write.status, 0) << write.err;
     EXPECT_TRUE(contains(write.out, "CH 1 Rx Frequency: 146.00000 -> (empty)\n")) << write.out;
     EXPECT_TRUE(contains(write.out, "CH 3 Rx Frequency: (empty) -> 145.50000\n")) << write.out;
@@ -99,7 +87,7 @@ TEST_F(SafeWriteCli, BackupHoldsTheRadioBeforeAndTheRadioEndsAsTheDocument) {
     EXPECT_TRUE(sameRadioBytes(load(backup), load(before_)));
     EXPECT_TRUE(writtenBytesEqual(load(saved_), load(document_)));
 
-    const CliRun listed = cli({"backups"});
+    const CliRun listed = runCli({"backups"});
     EXPECT_EQ(listed.out, backupTimeText(backups().front().time) + "\tKW-217V\t" + backup + "\n");
 }
 
@@ -135,22 +123,22 @@ TEST_F(SafeWriteCli, DryRunAndNoLeaveTheRadioAsItWas) {
 TEST_F(SafeWriteCli, AWriteTheRadioDidNotKeepFailsTheVerify) {
     // Transfer 2 is the write; channel 1's name is at radio address 0x0010.
     auto sim = startRadio({"--fault", "drop-write-at=0x0010", "--fault-session", "2"});
-    ASSERT_EQ(cli({"set", document_, "1:rx=146", "1:name=CALL"}).status, 0);
-    const CliRun write = cli({"write", "--port", sim.device(), document_, "--quiet"});
+    ASSERT_EQ(runCli({"set", document_, "1:rx=146", "1:name=CALL"}).status, 0);
+    const CliRun write = runCli({"write", "--port", sim.device(), document_, "--quiet"});
     EXPECT_EQ(write.status, 3);
     EXPECT_EQ(write.err, "Verify failed: 1 differences\nCH 1 Chnnel Name: CALL -> OLD\n");
 }
 
 TEST_F(SafeWriteCli, AnotherPasswordStopsBeforeAnythingIsWritten) {
     auto sim = startRadio({"--password", "123456"});
-    const CliRun refused = cli({"write", "--port", sim.device(), document_, "--quiet"});
+    const CliRun refused = runCli({"write", "--port", sim.device(), document_, "--quiet"});
     EXPECT_EQ(refused.status, 3);
     EXPECT_EQ(refused.err,
               "Password Error!\nNo backup could be taken; --no-backup writes anyway.\n");
     EXPECT_TRUE(backups().empty());
 
     const CliRun anyway =
-        cli({"write", "--port", sim.device(), document_, "--no-backup", "--quiet"});
+        runCli({"write", "--port", sim.device(), document_, "--no-backup", "--quiet"});
     EXPECT_EQ(anyway.status, 0) << anyway.err;
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_TRUE(writtenBytesEqual(load(saved_), load(document_)));
@@ -160,18 +148,18 @@ TEST_F(SafeWriteCli, AnotherPasswordStopsBeforeAnythingIsWritten) {
 // told the radio's password now.
 TEST_F(SafeWriteCli, RestorePutsABackupBackByteForByte) {
     auto sim = startRadio();
-    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
+    ASSERT_EQ(runCli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
     const std::string backup = backups().front().path;
-    ASSERT_EQ(cli({"features", document_, "--set", "Password=4711"}).status, 0);
-    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 3);
-    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet", "--no-backup"}).status,
+    ASSERT_EQ(runCli({"features", document_, "--set", "Password=4711"}).status, 0);
+    ASSERT_EQ(runCli({"write", "--port", sim.device(), document_, "--quiet"}).status, 3);
+    ASSERT_EQ(runCli({"write", "--port", sim.device(), document_, "--quiet", "--no-backup"}).status,
               0);
-    const CliRun refused = cli({"restore", "--port", sim.device(), backup, "--quiet"});
+    const CliRun refused = runCli({"restore", "--port", sim.device(), backup, "--quiet"});
     EXPECT_EQ(refused.status, 3);
     EXPECT_TRUE(contains(refused.err, "Password Error!\n")) << refused.err;
 
     const CliRun restore =
-        cli({"restore", "--port", sim.device(), backup, "--password", "4711", "--yes"});
+        runCli({"restore", "--port", sim.device(), backup, "--password", "4711", "--yes"});
     ASSERT_EQ(restore.status, 0) << restore.err;
     EXPECT_TRUE(contains(restore.out, "CH 1 Rx Frequency: (empty) -> 146.00000\n")) << restore.out;
     EXPECT_TRUE(contains(restore.out, "Password: changed\n")) << restore.out;
@@ -199,7 +187,7 @@ TEST_F(SafeWriteCli, DiffAgainstTheRadio) {
     for (const auto& c : cases) {
         std::vector<std::string> words{"diff", "--quiet"};
         words.insert(words.end(), c.words.begin(), c.words.end());
-        const CliRun diff = cli(words);
+        const CliRun diff = runCli(words);
         EXPECT_EQ(diff.status, c.status) << diff.err;
         EXPECT_TRUE(contains(diff.out, c.out)) << diff.out;
         if (c.status != 1) {
