@@ -11,6 +11,7 @@
 #include "link/transfer_commands.h"
 #include "model/image_layout.h"
 #include "model/model_table.h"
+#include "output_target.h"
 #include "port_lines.h"
 #include "safe_write_run.h"
 #include "session/fleet_log.h"
@@ -132,8 +133,12 @@ int runFleetWrite(const RadioImage& image, const Arguments& arguments, CommandCo
     }
     std::unique_ptr<FleetLog> log;
     if (arguments.has("log")) {
+        const std::string path = arguments.value("log");
+        if (isAnotherFileOfTheCommand(path, "log", arguments, context)) {
+            return kBadInput;
+        }
         std::string error;
-        log = FleetLog::open(arguments.value("log"), error);
+        log = FleetLog::open(path, error);
         if (!log) {
             context.err << error << '\n';
             return kBadInput;
