@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <set>
 
+#include "base/file_stamp.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "interrupt_watch.h"
@@ -35,11 +35,13 @@ std::optional<ParallelRun> parallelRunOf(const RadioImage& image, const Argument
     }
     ParallelWriteSetup setup;
     setup.ports = arguments.values(kPortsOption.name);
-    std::set<std::string> seen;
-    for (const std::string& port : setup.ports) {
-        // Two writes on one line would answer each other's radio.
-        if (!seen.insert(port).second) {
-            context.err << "--port " << port << " is given twice.\n";
+    for (auto port = setup.ports.begin(); port != setup.ports.end(); ++port) {
+        // Two writes on one line would answer each other's radio, by any of its names.
+        const bool twice = std::any_of(setup.ports.begin(), port, [&](const std::string& before) {
+            return before == *port || sameFile(before, *port);
+        });
+        if (twice) {
+            context.err << "--port " << *port << " is given twice.\n";
             return std::nullopt;
         }
     }
