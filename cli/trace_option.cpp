@@ -19,7 +19,13 @@ std::optional<std::shared_ptr<ProtocolTrace>> traceOf(const Arguments& arguments
         context.err << error << '\n';
         return std::nullopt;
     }
-    return trace;
+    // Once the command is done with the trace, a trace that lost lines is told.
+    std::ostream& err = context.err;
+    return std::shared_ptr<ProtocolTrace>(trace.get(), [trace, path, &err](ProtocolTrace*) {
+        if (const std::string failure = trace->failure(); !failure.empty()) {
+            err << "Warning: the trace \"" << path << "\" is incomplete: " << failure << ".\n";
+        }
+    });
 }
 
 }  // namespace kw::cli
