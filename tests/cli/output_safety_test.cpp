@@ -180,9 +180,11 @@ TEST(Commands, ForceReplacesAndExportWritesToStandardOutput) {
 TEST(Commands, AnUnwritableStandardOutputExitsTwo) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"new", dir.file("d.dat")}).status, 0);
+    ASSERT_EQ(runCli({"new", dir.file("e.dat"), "--model", "KW-217U"}).status, 0);
     for (const auto& words : {std::vector<std::string>{"info", dir.file("d.dat")},
                               {"channels", dir.file("d.dat")},
                               {"features", dir.file("d.dat")},
+                              {"diff", dir.file("d.dat"), dir.file("e.dat")},
                               {"help"}}) {
         std::ostream full(nullptr);
         std::ostringstream err;
