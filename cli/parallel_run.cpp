@@ -47,7 +47,7 @@ std::optional<ParallelRun> parallelRunOf(const RadioImage& image, const Argument
     }
     setup.image = image;
     setup.options = safeWriteOptionsOf(arguments);
-    setup.backups = userBackupPlaceOf(context);
+    setup.backups = userBackupPlaceOf(arguments, context);
     setup.retries = terminal->retries;
     setup.trace = terminal->trace;
     setup.makePort = [] { return std::make_unique<PosixSerialPort>(); };

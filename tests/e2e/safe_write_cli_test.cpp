@@ -180,6 +180,19 @@ TEST_F(SafeWriteCli, RestorePutsABackupBackByteForByte) {
     EXPECT_EQ(backups().size(), 2u);
 }
 
+// The new backup a restore takes prunes old ones, never the one being restored.
+TEST_F(SafeWriteCli, RestoreOfAnOldBackupKeepsIt) {
+    auto sim = startRadio();
+    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
+    const std::string old = dir_.file("data/kwprog/backups/KW-217V-20200101-000000.dat");
+    std::filesystem::rename(backups().front().path, old);
+
+    const CliRun restore = cli({"restore", "--port", sim.device(), old, "--yes", "--quiet"});
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_TRUE(std::filesystem::exists(old));
+    EXPECT_EQ(backups().size(), 2u);
+}
+
 TEST_F(SafeWriteCli, DiffAgainstTheRadio) {
     auto sim = startRadio();
     auto locked = startSim({"--model", "KW-217V", "--password", "123456"});
