@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -191,6 +192,19 @@ TEST_F(SafeWriteCli, RestoreOfAnOldBackupKeepsIt) {
     EXPECT_EQ(restore.status, 0) << restore.err;
     EXPECT_TRUE(std::filesystem::exists(old));
     EXPECT_EQ(backups().size(), 2u);
+}
+
+// Started with a standard stream closed, the CLI must not take its number for the port
+// and print into the radio's line.
+TEST_F(SafeWriteCli, AClosedStandardStreamNeverReachesTheRadio) {
+    for (const char* closing : {"<&-", ">&-", "2>&-"}) {
+        auto sim = startRadio();
+        const std::string command = test::binary("kwprog-cli") + " write --port " + sim.device() +
+                                    " " + document_ + " " + closing;
+        EXPECT_EQ(std::system(command.c_str()), 0) << closing;
+        EXPECT_EQ(sim.stop(), 0);
+        EXPECT_TRUE(writtenBytesEqual(load(saved_), load(document_))) << closing;
+    }
 }
 
 TEST_F(SafeWriteCli, DiffAgainstTheRadio) {
