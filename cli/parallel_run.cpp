@@ -127,20 +127,45 @@ int runParallelWrite(const RadioImage& image, const Arguments& arguments, Comman
     return statusOf(reports);
 }
 
+namespace {
+
+// A port that can never be a radio's line (no such device, not a serial line, not this
+// user's) would have the fleet wait for a radio for ever. A busy one may be free soon
+// (ModemManager looks at new adapters for a while), so it is waited on like a silent one.
+bool everyPortOpens(const ParallelWriteSetup& setup, std::ostream& err) {
+    bool all = true;
+    for (const std::string& name : setup.ports) {
+        const auto port = setup.makePort();
+        const PortOpenResult opened = port->open(name);
+        if (opened) {
+            port->close();
+        } else if (opened.problem != PortOpenProblem::Busy) {
+            err << opened.detail << '\n';
+            all = false;
+        }
+    }
+    return all;
+}
+
+}  // namespace
+
 int runFleetWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
     const auto count = countOf(arguments, context.err);
     auto run = count ? parallelRunOf(image, arguments, context) : std::nullopt;
     if (!run) {
         return kBadInput;
     }
+    const std::string logPath = arguments.value("log");
+    if (arguments.has("log") && isAnotherFileOfTheCommand(logPath, "log", arguments, context)) {
+        return kBadInput;
+    }
+    if (!everyPortOpens(run->setup, context.err)) {
+        return kRadioFailure;
+    }
     std::unique_ptr<FleetLog> log;
     if (arguments.has("log")) {
-        const std::string path = arguments.value("log");
-        if (isAnotherFileOfTheCommand(path, "log", arguments, context)) {
-            return kBadInput;
-        }
         std::string error;
-        log = FleetLog::open(path, error);
+        log = FleetLog::open(logPath, error);
         if (!log) {
             context.err << error << '\n';
             return kBadInput;
