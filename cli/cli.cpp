@@ -10,13 +10,14 @@
 namespace kw::cli {
 namespace {
 
-// Output that never arrived is a failure, whatever the command itself made of its work.
+// Output that never arrived is a failure, whatever the command itself made of its work:
+// also a 1, which diff gives as a result ("they differ") its lines were to show.
 int withOutputChecked(int status, std::ostream& out, std::ostream& err) {
     if (out.flush()) {
         return status;
     }
     err << "Could not write to standard output.\n";
-    return status == kDone ? kBadInput : status;
+    return status == kDone || status == kRefused ? kBadInput : status;
 }
 
 const Command* commandNamed(std::string_view name) {

@@ -52,6 +52,8 @@ const Command kFleetCommand{
      kHelp, kExamples,
      "Nothing is asked: the changes are written and a radio that does not answer is waited\n"
      "for. Ctrl-C ends the fleet, cancelling the radios in progress. Exit status 0 when every\n"
-     "radio was written, 3 when any failed, 4 when one was cancelled.\n"}};
+     "radio was written, 3 when any failed, 4 when one was cancelled. A port that cannot be\n"
+     "opened at the start (no such device, not a serial line, no permission) is named and\n"
+     "ends the command with 3 before any radio.\n"}};
 
 }  // namespace kw::cli

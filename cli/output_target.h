@@ -2,6 +2,7 @@
 // Checks on a command's output file, made before anything is read or written.
 
 #include <string>
+#include <string_view>
 
 #include "base/arguments.h"
 #include "command.h"
@@ -14,6 +15,12 @@ inline constexpr OptionHelp kForceHelp{"--force", "replace an existing output fi
 // The output is one of the command's inputs (by any path or link): reported, exit kBadInput.
 [[nodiscard]] bool isAnInput(const std::string& output, const std::string& input,
                              CommandContext& context);
+
+// A side file the command writes as it goes (--trace, --log given as `option`) is one of
+// the command's other files, by any path or link, even one still to be made: reported,
+// exit kBadInput.
+[[nodiscard]] bool isAnotherFileOfTheCommand(const std::string& sideFile, std::string_view option,
+                                             const Arguments& arguments, CommandContext& context);
 
 // An existing output is replaced only with --force: reported, exit kRefused.
 [[nodiscard]] bool wouldReplaceUnforced(const std::string& output, const Arguments& arguments,

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <set>
 
+#include "base/file_stamp.h"
 #include "document_report.h"
 #include "exit_status.h"
 #include "interrupt_watch.h"
@@ -11,6 +11,7 @@
 #include "link/transfer_commands.h"
 #include "model/image_layout.h"
 #include "model/model_table.h"
+#include "output_target.h"
 #include "port_lines.h"
 #include "safe_write_run.h"
 #include "session/fleet_log.h"
@@ -34,17 +35,19 @@ std::optional<ParallelRun> parallelRunOf(const RadioImage& image, const Argument
     }
     ParallelWriteSetup setup;
     setup.ports = arguments.values(kPortsOption.name);
-    std::set<std::string> seen;
-    for (const std::string& port : setup.ports) {
-        // Two writes on one line would answer each other's radio.
-        if (!seen.insert(port).second) {
-            context.err << "--port " << port << " is given twice.\n";
+    for (auto port = setup.ports.begin(); port != setup.ports.end(); ++port) {
+        // Two writes on one line would answer each other's radio, by any of its names.
+        const bool twice = std::any_of(setup.ports.begin(), port, [&](const std::string& before) {
+            return before == *port || sameFile(before, *port);
+        });
+        if (twice) {
+            context.err << "--port " << *port << " is given twice.\n";
             return std::nullopt;
         }
     }
     setup.image = image;
     setup.options = safeWriteOptionsOf(arguments);
-    setup.backups = userBackupPlaceOf(context);
+    setup.backups = userBackupPlaceOf(arguments, context);
     setup.retries = terminal->retries;
     setup.trace = terminal->trace;
     setup.makePort = [] { return std::make_unique<PosixSerialPort>(); };
@@ -124,16 +127,45 @@ int runParallelWrite(const RadioImage& image, const Arguments& arguments, Comman
     return statusOf(reports);
 }
 
+namespace {
+
+// A port that can never be a radio's line (no such device, not a serial line, not this
+// user's) would have the fleet wait for a radio for ever. A busy one may be free soon
+// (ModemManager looks at new adapters for a while), so it is waited on like a silent one.
+bool everyPortOpens(const ParallelWriteSetup& setup, std::ostream& err) {
+    bool all = true;
+    for (const std::string& name : setup.ports) {
+        const auto port = setup.makePort();
+        const PortOpenResult opened = port->open(name);
+        if (opened) {
+            port->close();
+        } else if (opened.problem != PortOpenProblem::Busy) {
+            err << opened.detail << '\n';
+            all = false;
+        }
+    }
+    return all;
+}
+
+}  // namespace
+
 int runFleetWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
     const auto count = countOf(arguments, context.err);
     auto run = count ? parallelRunOf(image, arguments, context) : std::nullopt;
     if (!run) {
         return kBadInput;
     }
+    const std::string logPath = arguments.value("log");
+    if (arguments.has("log") && isAnotherFileOfTheCommand(logPath, "log", arguments, context)) {
+        return kBadInput;
+    }
+    if (!everyPortOpens(run->setup, context.err)) {
+        return kRadioFailure;
+    }
     std::unique_ptr<FleetLog> log;
     if (arguments.has("log")) {
         std::string error;
-        log = FleetLog::open(arguments.value("log"), error);
+        log = FleetLog::open(logPath, error);
         if (!log) {
             context.err << error << '\n';
             return kBadInput;

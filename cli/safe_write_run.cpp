@@ -86,10 +86,12 @@ SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments) {
     return options;
 }
 
-BackupPlace userBackupPlaceOf(const CommandContext& context) {
+BackupPlace userBackupPlaceOf(const Arguments& arguments, const CommandContext& context) {
     const std::string configHome = userConfigHome();
-    return userBackupPlace(SettingsStore(
+    BackupPlace place = userBackupPlace(SettingsStore(
         userSettingsPath(ProgramFiles(context.programDirectory, configHome), configHome)));
+    place.spared = arguments.positionals().front();
+    return place;
 }
 
 int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandContext& context) {
@@ -104,7 +106,7 @@ int runSafeWrite(const RadioImage& image, const Arguments& arguments, CommandCon
     // The terminal shows the changes in any case, and asks only when it should.
     const bool ask = !arguments.has(kYesOption.name) && !options.dryRun;
     const bool quiet = setup->style == ProgressStyle::Quiet;
-    const BackupPlace backups = userBackupPlaceOf(context);
+    const BackupPlace backups = userBackupPlaceOf(arguments, context);
 
     const auto started = std::chrono::steady_clock::now();
     InterruptWatch interrupts;

@@ -23,8 +23,10 @@ inline constexpr OptionHelp kDryRunHelp{"--dry-run",
 
 // --no-backup, --no-verify and --dry-run.
 [[nodiscard]] SafeWriteOptions safeWriteOptionsOf(const Arguments& arguments);
-// The user's backups folder and how long backups are kept.
-[[nodiscard]] BackupPlace userBackupPlaceOf(const CommandContext& context);
+// The user's backups folder and how long backups are kept; the command's file (the one
+// written to the radio, maybe an old backup being restored) is never pruned.
+[[nodiscard]] BackupPlace userBackupPlaceOf(const Arguments& arguments,
+                                            const CommandContext& context);
 
 // Backs the radio up, shows the changes to `image`, asks on a terminal, writes `image`
 // exactly as it is and reads it back. Returns the exit status; reports on the streams.

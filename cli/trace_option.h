@@ -14,7 +14,7 @@ inline constexpr OptionHelp kTraceHelp{"--trace FILE",
                                        "record every byte sent and received in FILE"};
 
 // The trace --trace asks for (a null one when it is not given); nothing, reported on the
-// error stream, when the file cannot be written.
+// error stream, when the file cannot be written. A trace that loses lines warns at its end.
 [[nodiscard]] std::optional<std::shared_ptr<ProtocolTrace>> traceOf(const Arguments& arguments,
                                                                     CommandContext& context);
 

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 
 #include "exit_status.h"
@@ -46,7 +47,8 @@ std::optional<TransferTerminal> transferTerminalOf(const Arguments& arguments,
         return std::nullopt;
     }
     const std::string portName = arguments.value(kPortOption.name);
-    if (portName.empty()) {
+    const auto ports = arguments.values(kPortOption.name);
+    if (portName.empty() || std::find(ports.begin(), ports.end(), "") != ports.end()) {
         context.err << "Name the radio's port with --port (COM1-COM16 or a device path).\n";
         return std::nullopt;
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/arguments.h"
+#include "base/standard_streams.h"
 #include "model/document_file.h"
 #include "model/model_table.h"
 #include "platform/version_answer.h"
@@ -242,6 +243,7 @@ int run(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    kw::keepStandardStreamsOpen();
     // The line's timing is the point of the simulator: wake when a byte is due, not up
     // to the default 50 us later.
     ::prctl(PR_SET_TIMERSLACK, 1UL);

@@ -73,10 +73,19 @@ void ProtocolTrace::line(const std::string& label, const std::string& text) {
             continue;
         }
         if (put <= 0) {
-            return;  // a trace that cannot be written never stops a transfer
+            // A trace that cannot be written never stops a transfer; the command tells.
+            if (failure_.empty()) {
+                failure_ = put < 0 ? std::strerror(errno) : "nothing could be written";
+            }
+            return;
         }
         done += static_cast<std::size_t>(put);
     }
+}
+
+std::string ProtocolTrace::failure() const {
+    const std::lock_guard lock(mutex_);
+    return failure_;
 }
 
 void TraceSwitch::set(std::shared_ptr<ProtocolTrace> trace) {

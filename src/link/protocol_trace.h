@@ -35,13 +35,16 @@ class ProtocolTrace {
     void bytes(const std::string& label, Direction direction, std::span<const std::uint8_t> bytes,
                Masked masked);
     void timeout(const std::string& label);
+    // Why lines were lost (the file filled up, ...), or empty while every line landed.
+    [[nodiscard]] std::string failure() const;
 
   private:
     explicit ProtocolTrace(int fd) : fd_(fd) {}
     void line(const std::string& label, const std::string& text);
 
     int fd_;
-    std::mutex mutex_;  // several ports may share one trace
+    mutable std::mutex mutex_;  // several ports may share one trace
+    std::string failure_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 

@@ -216,20 +216,22 @@ std::vector<RadioReport> runFleet(const ParallelWriteSetup& setup, int count,
     return reports;
 }
 
-std::string radioResultText(const RadioReport& report) {
-    const SafeWriteResult& result = report.result;
-    switch (result.outcome) {
-        case SafeWriteOutcome::Done:
-            return "ok";
-        case SafeWriteOutcome::Declined:
-            return "declined";
-        case SafeWriteOutcome::Cancelled:
-            return result.radioTouched && result.stoppedIn == SafeWriteStep::Write
-                       ? "cancelled; the radio is partly written"
-                       : "cancelled";
-        case SafeWriteOutcome::Failed:
-            break;
+namespace {
+
+// A Write that stopped after some rows left the radio half old, half new.
+bool partlyWritten(const SafeWriteResult& result) {
+    return result.radioTouched && result.stoppedIn == SafeWriteStep::Write;
+}
+
+// " (backup NAME)", or nothing when no backup was saved.
+std::string backupNote(const SafeWriteResult& result) {
+    if (result.backupPath.empty()) {
+        return {};
     }
+    return " (backup " + std::filesystem::path(result.backupPath).filename().string() + ")";
+}
+
+std::string failureText(const SafeWriteResult& result) {
     if (!result.backupError.empty()) {
         return result.backupError;
     }
@@ -246,19 +248,35 @@ std::string radioResultText(const RadioReport& report) {
     return text;
 }
 
+}  // namespace
+
+std::string radioResultText(const RadioReport& report) {
+    const SafeWriteResult& result = report.result;
+    switch (result.outcome) {
+        case SafeWriteOutcome::Done:
+            return "ok";
+        case SafeWriteOutcome::Declined:
+            return "declined";
+        case SafeWriteOutcome::Cancelled:
+            return partlyWritten(result) ? "cancelled; the radio is partly written" : "cancelled";
+        case SafeWriteOutcome::Failed:
+            break;
+    }
+    const std::string text = failureText(result);
+    return partlyWritten(result) ? text + "; the radio is partly written" : text;
+}
+
 std::string radioReportText(const RadioReport& report, const SafeWriteOptions& options) {
     const std::string took = " in " + secondsText(report.took);
     if (report.result.outcome != SafeWriteOutcome::Done) {
-        return radioResultText(report) + took;
+        // The backup of a radio left half written is what puts it back.
+        return radioResultText(report) +
+               (partlyWritten(report.result) ? backupNote(report.result) : std::string()) + took;
     }
-    std::string text = options.dryRun   ? "not written (dry run)"
-                       : options.verify ? "written and verified"
-                                        : "written";
-    if (!report.result.backupPath.empty()) {
-        text +=
-            " (backup " + std::filesystem::path(report.result.backupPath).filename().string() + ")";
-    }
-    return text + took;
+    const std::string text = options.dryRun   ? "not written (dry run)"
+                             : options.verify ? "written and verified"
+                                              : "written";
+    return text + backupNote(report.result) + took;
 }
 
 }  // namespace kw

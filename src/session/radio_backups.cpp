@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/file_stamp.h"
 #include "model/document_file.h"
 #include "model/model_table.h"
 #include "model/product_state.h"
@@ -201,21 +202,22 @@ BackupSaveResult saveBackup(const BackupPlace& place, const RadioImage& image) {
             }
         }
         if (result) {
-            pruneBackups(place.folder, now, place.keepDays);
+            pruneBackups(place.folder, now, place.keepDays, place.spared);
         }
     }
     ::unlink(staged.c_str());
     return result;
 }
 
-void pruneBackups(const std::string& folder, const LocalTime& now, std::uint32_t keepDays) {
+void pruneBackups(const std::string& folder, const LocalTime& now, std::uint32_t keepDays,
+                  const std::string& spared) {
     if (keepDays == 0) {
         return;
     }
     const std::int64_t oldest =
         wallSeconds(now) - static_cast<std::int64_t>(keepDays) * kSecondsPerDay;
     for (const BackupEntry& entry : listBackups(folder)) {
-        if (wallSeconds(entry.time) < oldest) {
+        if (wallSeconds(entry.time) < oldest && !sameFile(entry.path, spared)) {
             std::error_code ignored;
             fs::remove(entry.path, ignored);
         }

@@ -38,6 +38,8 @@ struct BackupPlace {
     std::string folder;
     std::uint32_t keepDays = 365;  // 0 keeps every backup
     std::function<LocalTime()> now = localTimeNow;
+    // A file pruning leaves, however old its name: the one this write puts on the radio.
+    std::string spared = {};
 };
 
 struct BackupEntry {
@@ -78,8 +80,10 @@ struct [[nodiscard]] BackupSaveResult {
 // deletes the backups older than the place's keepDays.
 BackupSaveResult saveBackup(const BackupPlace& place, const RadioImage& image);
 
-// Deletes the backups whose name's time lies more than `keepDays` days before `now`.
-void pruneBackups(const std::string& folder, const LocalTime& now, std::uint32_t keepDays);
+// Deletes the backups whose name's time lies more than `keepDays` days before `now`,
+// except `spared` (by any path or link).
+void pruneBackups(const std::string& folder, const LocalTime& now, std::uint32_t keepDays,
+                  const std::string& spared = {});
 
 // The backups in `folder`, newest first.
 [[nodiscard]] std::vector<BackupEntry> listBackups(const std::string& folder);

@@ -131,7 +131,48 @@ INSTANTIATE_TEST_SUITE_P(
                     nothing,
                     {"read", "--port", "COM17", "@/d.dat", "--into", "@/d.dat"},
                     3,
-                    "COM17 has no device file."}),
+                    "COM17 has no device file."},
+        CommandCase{"WriteTracingOverItsDocument",
+                    nothing,
+                    {"write", "--port", "COM17", "@/d.dat", "--trace", "@/./d.dat"},
+                    2,
+                    "choose another file for --trace."},
+        CommandCase{"ReadTracingIntoItsNewOutput",
+                    nothing,
+                    {"read", "--port", "COM17", "@/new.dat", "--trace", "@/new.dat"},
+                    2,
+                    "choose another file for --trace."},
+        CommandCase{"WriteToOnePortByTwoNames",
+                    [](auto& dir) { link(dir, "/dev/null", "port"); },
+                    {"write", "--port", "/dev/null", "--port", "@/port", "@/d.dat"},
+                    2,
+                    "is given twice."},
+        CommandCase{"WriteToAnEmptyPortBesideAnother",
+                    nothing,
+                    {"write", "--port", "/dev/null", "--port", "", "@/d.dat"},
+                    2,
+                    "Name the radio's port with --port"},
+        CommandCase{"FleetOnAPortWithNoDevice",
+                    nothing,
+                    {"fleet", "--port", "@/ttyUSB9", "@/d.dat", "--log", "@/f.csv"},
+                    3,
+                    "ttyUSB9 has no device file."},
+        CommandCase{"FleetOnAFileThatIsNoPort",
+                    nothing,
+                    {"fleet", "--port", "@/d.dat", "@/d.dat"},
+                    3,
+                    "d.dat is not a serial device."},
+        CommandCase{"FleetLoggingOverItsDocument",
+                    nothing,
+                    {"fleet", "--port", "COM17", "@/d.dat", "--log", "@/d.dat"},
+                    2,
+                    "choose another file for --log."},
+        CommandCase{
+            "FleetLoggingAndTracingIntoOneNewFile",
+            nothing,
+            {"fleet", "--port", "COM17", "@/d.dat", "--log", "@/t.csv", "--trace", "@/x/../t.csv"},
+            2,
+            "choose another file for --trace."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Commands, ForceReplacesAndExportWritesToStandardOutput) {
@@ -149,9 +190,11 @@ TEST(Commands, ForceReplacesAndExportWritesToStandardOutput) {
 TEST(Commands, AnUnwritableStandardOutputExitsTwo) {
     test::TempDir dir;
     ASSERT_EQ(runCli({"new", dir.file("d.dat")}).status, 0);
+    ASSERT_EQ(runCli({"new", dir.file("e.dat"), "--model", "KW-217U"}).status, 0);
     for (const auto& words : {std::vector<std::string>{"info", dir.file("d.dat")},
                               {"channels", dir.file("d.dat")},
                               {"features", dir.file("d.dat")},
+                              {"diff", dir.file("d.dat"), dir.file("e.dat")},
                               {"help"}}) {
         std::ostream full(nullptr);
         std::ostringstream err;

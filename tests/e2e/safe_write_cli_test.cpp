@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "cli/run_cli.h"
@@ -166,6 +167,32 @@ TEST_F(SafeWriteCli, RestorePutsABackupBackByteForByte) {
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_TRUE(sameRadioBytes(load(saved_), load(backup)));
     EXPECT_EQ(backups().size(), 2u);
+}
+
+// The new backup a restore takes prunes old ones, never the one being restored.
+TEST_F(SafeWriteCli, RestoreOfAnOldBackupKeepsIt) {
+    auto sim = startRadio();
+    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
+    const std::string old = dir_.file("data/kwprog/backups/KW-217V-20200101-000000.dat");
+    std::filesystem::rename(backups().front().path, old);
+
+    const CliRun restore = cli({"restore", "--port", sim.device(), old, "--yes", "--quiet"});
+    EXPECT_EQ(restore.status, 0) << restore.err;
+    EXPECT_TRUE(std::filesystem::exists(old));
+    EXPECT_EQ(backups().size(), 2u);
+}
+
+// Started with a standard stream closed, the CLI must not take its number for the port
+// and print into the radio's line.
+TEST_F(SafeWriteCli, AClosedStandardStreamNeverReachesTheRadio) {
+    for (const char* closing : {"<&-", ">&-", "2>&-"}) {
+        auto sim = startRadio();
+        const std::string command = test::binary("kwprog-cli") + " write --port " + sim.device() +
+                                    " " + document_ + " " + closing;
+        EXPECT_EQ(std::system(command.c_str()), 0) << closing;
+        EXPECT_EQ(sim.stop(), 0);
+        EXPECT_TRUE(writtenBytesEqual(load(saved_), load(document_))) << closing;
+    }
 }
 
 TEST_F(SafeWriteCli, DiffAgainstTheRadio) {

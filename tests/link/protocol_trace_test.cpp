@@ -116,6 +116,20 @@ TEST(Trace, AReadThatBringsNothingIsATimeoutLine) {
     EXPECT_EQ(lines[0].bytes, "timeout");
 }
 
+// A trace never stops a transfer, but it keeps why it lost lines, for the command to tell.
+TEST(Trace, KeepsWhyLinesWereLost) {
+    test::TempDir dir;
+    const std::array<std::pair<std::string, std::string>, 2> cases{
+        {{dir.file("trace.txt"), ""}, {"/dev/full", "No space left on device"}}};
+    for (const auto& [path, failure] : cases) {
+        std::string error;
+        const auto trace = ProtocolTrace::create(path, error);
+        ASSERT_TRUE(trace) << error;
+        trace->timeout({});
+        EXPECT_EQ(trace->failure(), failure) << path;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Directions, TraceTest,
                          ::testing::Values(TraceCase{TransferDirection::Read,
                                                      "< A0 A1 A2 A3 30 31 ** ** ** ** ** **\n"

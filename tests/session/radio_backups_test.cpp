@@ -133,7 +133,7 @@ TEST(RadioBackups, SavedBackupIsTheReadImageUnderAFreeName) {
 }
 
 // Each new backup deletes those whose name's time lies more than BackupDays days back;
-// 0 keeps all, and files that are no backups stay.
+// 0 keeps all, and files that are no backups stay, as does the one being written (restored).
 TEST(RadioBackups, NewBackupPrunesByAge) {
     const std::vector<std::string> old{
         "KW-217V-20251208-143500.dat",  // 365 days and a second back
@@ -144,10 +144,12 @@ TEST(RadioBackups, NewBackupPrunesByAge) {
     const struct {
         std::uint32_t keepDays;
         std::vector<std::string> kept;  // newest first, besides the new one
+        std::string spared = {};
     } cases[] = {
         {365, {"KW-217U-20261201-120000.dat", "KW-217V-20251208-143501.dat"}},
         {8, {"KW-217U-20261201-120000.dat"}},
         {1, {}},
+        {1, {"KW-217V-20251208-143500.dat"}, "KW-217V-20251208-143500.dat"},
         {0,
          {"KW-217U-20261201-120000.dat", "KW-217V-20251208-143501.dat",
           "KW-217V-20251208-143500.dat"}},
@@ -157,7 +159,9 @@ TEST(RadioBackups, NewBackupPrunesByAge) {
         for (const std::string& name : old) {
             test::writeFile(dir.file(name), "x");
         }
-        ASSERT_TRUE(saveBackup(placeIn(dir.path(), c.keepDays), readImage()));
+        BackupPlace place = placeIn(dir.path(), c.keepDays);
+        place.spared = c.spared.empty() ? "" : dir.file(c.spared);
+        ASSERT_TRUE(saveBackup(place, readImage()));
         std::vector<std::string> expected{"KW-217U-20261208-143501.dat"};
         expected.insert(expected.end(), c.kept.begin(), c.kept.end());
         EXPECT_EQ(namesIn(dir.path()), expected) << c.keepDays;
