@@ -11,6 +11,7 @@
 #include "app/message_boxes.h"
 #include "app/program_app.h"
 #include "app/signal_closer.h"
+#include "base/standard_streams.h"
 #include "platform/program_directory.h"
 #include "platform/program_restart.h"
 #include "platform/settings_store.h"
@@ -30,6 +31,8 @@ std::string currentFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A port opened on a closed standard stream's number would get the program's messages.
+    kw::keepStandardStreamsOpen();
     if (const auto version = kw::versionAnswer("kwprog", {argv + 1, argv + argc})) {
         std::fputs(version->c_str(), stdout);
         return 0;

@@ -57,10 +57,11 @@ void CProcessDlg::onWrite() {
     offerWindow(offered, toQString(builtInText(commands_.title(), context_.resources.language)));
 }
 
-void CProcessDlg::onRestore(const RadioImage& backup) {
+void CProcessDlg::onRestore(const RadioImage& backup, const std::string& path) {
     const bool offered = commands_.onWrite(grid_);
     if (offered) {
         restoring_ = backup;
+        restoringPath_ = path;
     }
     offerWindow(offered, toQString(toolTipOf(context_.resources.string(command::kRestoreBackup))));
 }
@@ -110,7 +111,11 @@ void CProcessDlg::startSafeWrite() {
     options.verify = preferences.verify;
     options.passwordErrorDetail = builtInText(BuiltInText::PasswordErrorNoBackup, language);
     options.language = language;
-    safeWorker_.start(image, context_.portName(), std::move(options), userBackupPlace(store));
+    BackupPlace backups = userBackupPlace(store);
+    if (restoring_) {
+        backups.spared = restoringPath_;
+    }
+    safeWorker_.start(image, context_.portName(), std::move(options), std::move(backups));
 }
 
 void CProcessDlg::transferFinished(const TransferResult& result, const RadioImage& transferred) {

@@ -48,7 +48,8 @@ class CProcessDlg : public TemplateDialog, private TransferShell, private SafeWr
     void onRead();
     void onWrite();
     // Program > Restore Backup: a Write of `backup` exactly as it is, without the grid.
-    void onRestore(const RadioImage& backup);
+    // `path` is the backup's file, which the new backup's pruning leaves alone.
+    void onRestore(const RadioImage& backup, const std::string& path);
 
     const TransferCommands& commands() const { return commands_; }
     QPushButton* startButton() const { return start_; }
@@ -99,6 +100,7 @@ class CProcessDlg : public TemplateDialog, private TransferShell, private SafeWr
     QLabel* step_;
     QString notStartedText_;
     std::optional<RadioImage> restoring_;  // the backup a restore writes
+    std::string restoringPath_;
     std::chrono::steady_clock::time_point started_;
     // Last: they are gone before the rest of the window.
     TransferWorker worker_;

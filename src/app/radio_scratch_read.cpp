@@ -38,11 +38,15 @@ RadioScratchRead::RadioScratchRead(const Context& context, std::string port, QWi
 }
 
 void RadioScratchRead::setStatus(BuiltInText text) {
-    progress_->setLabelText(toQString(builtInText(text, context_.language)));
+    if (progress_) {
+        progress_->setLabelText(toQString(builtInText(text, context_.language)));
+    }
 }
 
 void RadioScratchRead::setProgress(int position) {
-    progress_->setValue(position);
+    if (progress_) {
+        progress_->setValue(position);
+    }
 }
 
 RetryAnswer RadioScratchRead::askRetry(MessageId id) {
@@ -55,7 +59,13 @@ void RadioScratchRead::showMessage(const TransferMessage& message) {
 }
 
 void RadioScratchRead::transferFinished(const TransferResult& result, const RadioImage& image) {
-    delete progress_;
+    // A modal progress dialog runs the event loop in its setValue, so the end can come
+    // while a setValue is still under way: the dialog may only go later.
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
     if (result) {
         done_(image);
     }

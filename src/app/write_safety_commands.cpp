@@ -95,7 +95,7 @@ void WriteSafetyCommands::restoreBackup() {
     RadioImage backup{};
     QString path;
     if (child && chooseBackup(backup, path)) {
-        frame_.transfers().windowOf(child)->onRestore(backup);
+        frame_.transfers().windowOf(child)->onRestore(backup, toStdString(path));
     }
 }
 

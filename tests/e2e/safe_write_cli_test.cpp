@@ -172,11 +172,11 @@ TEST_F(SafeWriteCli, RestorePutsABackupBackByteForByte) {
 // The new backup a restore takes prunes old ones, never the one being restored.
 TEST_F(SafeWriteCli, RestoreOfAnOldBackupKeepsIt) {
     auto sim = startRadio();
-    ASSERT_EQ(cli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
+    ASSERT_EQ(runCli({"write", "--port", sim.device(), document_, "--quiet"}).status, 0);
     const std::string old = dir_.file("data/kwprog/backups/KW-217V-20200101-000000.dat");
     std::filesystem::rename(backups().front().path, old);
 
-    const CliRun restore = cli({"restore", "--port", sim.device(), old, "--yes", "--quiet"});
+    const CliRun restore = runCli({"restore", "--port", sim.device(), old, "--yes", "--quiet"});
     EXPECT_EQ(restore.status, 0) << restore.err;
     EXPECT_TRUE(std::filesystem::exists(old));
     EXPECT_EQ(backups().size(), 2u);
