@@ -13,11 +13,9 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_radio.h"
 #include "link/posix_serial_port.h"
-#include "model/model_table.h"
-#include "session/new_document.h"
 #include "session/parallel_writes.h"
-#include "sim_process.h"
 
 namespace {
 
@@ -46,23 +44,18 @@ struct Run {
     bool ok = false;
 };
 
-Run writeOn(int ports, const std::string& simulator, const std::string& backups) {
+Run writeOn(int ports, const std::string& backups) {
     std::vector<sim::SimProcess> sims;
     ParallelWriteSetup setup;
     for (int i = 0; i < ports; ++i) {
-        std::string error;
-        auto sim =
-            sim::SimProcess::start(simulator, {"--model", "KW-217V", "--baud", "9600"}, error);
+        auto sim = bench::startSimulator({"--model", "KW-217V", "--baud", "9600"});
         if (!sim) {
-            std::fprintf(stderr, "%s\n", error.c_str());
             return {};
         }
         setup.ports.push_back(sim->device());
         sims.push_back(std::move(*sim));
     }
-    ProductState product;
-    product.storedModelType = kRadioModels[0].type;
-    fillNewDocumentImage(setup.image, product);
+    setup.image = bench::newDocumentOf(0);
     setup.options.ask = false;
     setup.backups.folder = backups;
     setup.makePort = [] { return std::make_unique<PosixSerialPort>(); };
@@ -103,12 +96,10 @@ void print(int ports, const Run& run) {
 
 int main(int argc, char** argv) {
     const int ports = argc == 3 && std::string(argv[1]) == "--ports" ? std::stoi(argv[2]) : 4;
-    const auto here = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    const std::string simulator = (here / "kwradio-sim").string();
     const auto backups =
         std::filesystem::temp_directory_path() / ("bench_fleet-" + std::to_string(::getpid()));
-    const Run one = writeOn(1, simulator, backups.string());
-    const Run many = one.ok ? writeOn(ports, simulator, backups.string()) : Run{};
+    const Run one = writeOn(1, backups.string());
+    const Run many = one.ok ? writeOn(ports, backups.string()) : Run{};
     std::filesystem::remove_all(backups);
     if (!one.ok || !many.ok) {
         return 3;

@@ -9,11 +9,10 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_radio.h"
 #include "counting_line.h"
 #include "model/model_table.h"
-#include "session/new_document.h"
 #include "session/safe_write.h"
-#include "sim_process.h"
 
 namespace {
 
@@ -46,25 +45,17 @@ class TimingObserver final : public SafeWriteObserver {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string model = argc == 3 && std::string(argv[1]) == "--model" ? argv[2] : "KW-217V";
-    const auto modelIndex = modelIndexOfText(model);
-    if (!modelIndex) {
+    const auto model = bench::modelOfArguments(argc, argv);
+    if (!model) {
         std::fprintf(stderr, "Usage: bench_safe_write [--model KW-217V|KW-217U]\n");
         return 2;
     }
-    const std::filesystem::path here =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    std::string error;
-    auto sim = sim::SimProcess::start((here / "kwradio-sim").string(),
-                                      {"--model", model, "--baud", std::to_string(kBaud)}, error);
+    auto sim = bench::startSimulator(
+        {"--model", std::string(kRadioModels[*model].text), "--baud", std::to_string(kBaud)});
     if (!sim) {
-        std::fprintf(stderr, "%s\n", error.c_str());
         return 3;
     }
-    RadioImage image;
-    ProductState product;
-    product.storedModelType = kRadioModels[static_cast<std::size_t>(*modelIndex)].type;
-    fillNewDocumentImage(image, product);
+    const RadioImage image = bench::newDocumentOf(*model);
 
     std::string folder = (std::filesystem::temp_directory_path() / "kwbench-XXXXXX").string();
     if (::mkdtemp(folder.data()) == nullptr) {

@@ -6,14 +6,12 @@
 //   build/bin/bench_transfer [--model KW-217V|KW-217U]
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
+#include "bench_radio.h"
 #include "counting_line.h"
 #include "link/programming_session.h"
 #include "model/model_table.h"
-#include "session/new_document.h"
-#include "sim_process.h"
 
 namespace {
 
@@ -69,26 +67,18 @@ bool measure(const char* label, TransferDirection direction, RadioImage& image,
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string model = argc == 3 && std::string(argv[1]) == "--model" ? argv[2] : "KW-217V";
-    const auto modelIndex = modelIndexOfText(model);
-    if (!modelIndex) {
+    const auto model = bench::modelOfArguments(argc, argv);
+    if (!model) {
         std::fprintf(stderr, "Usage: bench_transfer [--model KW-217V|KW-217U]\n");
         return 2;
     }
-    const std::string simulator =
-        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "kwradio-sim").string();
+    const std::string modelText(kRadioModels[*model].text);
     for (const int baud : {9600, 0}) {
-        std::string error;
-        auto sim = sim::SimProcess::start(
-            simulator, {"--model", model, "--baud", std::to_string(baud)}, error);
+        auto sim = bench::startSimulator({"--model", modelText, "--baud", std::to_string(baud)});
         if (!sim) {
-            std::fprintf(stderr, "%s\n", error.c_str());
             return 3;
         }
-        RadioImage image;
-        ProductState product;
-        product.storedModelType = kRadioModels[static_cast<std::size_t>(*modelIndex)].type;
-        fillNewDocumentImage(image, product);
+        RadioImage image = bench::newDocumentOf(*model);
         if (!measure("Read", TransferDirection::Read, image, sim->device(), baud) ||
             !measure("Write", TransferDirection::Write, image, sim->device(), baud)) {
             return 3;
