@@ -278,7 +278,7 @@ TEST_F(ChannelEditing, EveryKindOfStepUndoesAndRedoesAndUndoToTheSavedStateClear
              QGuiApplication::clipboard()->setText(QStringLiteral("ZED"));
              test.frame().commands().trigger(kEditPaste);
          }},
-        {"Delete",
+        {"Cut",
          [&](ChannelEditing& test) {
              selectRow(test, 2);
              test.frame().commands().trigger(kEditCut);
