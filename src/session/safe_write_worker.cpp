@@ -20,36 +20,23 @@ class SafeWriteWorker::Crossing final : public CrossingObserver<SafeWriteShell, 
 
 SafeWriteWorker::SafeWriteWorker(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper,
                                  SafeWriteShell& shell, PostToShell post)
-    : port_(std::move(port)),
-      sleeper_(std::move(sleeper)),
-      bridge_(std::make_shared<ShellBridge<SafeWriteShell>>(shell, std::move(post))) {}
-
-SafeWriteWorker::~SafeWriteWorker() {
-    bridge_->leave();
-    thread_.request_stop();
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-}
+    : thread_(std::move(port), std::move(sleeper), shell, std::move(post)) {}
 
 void SafeWriteWorker::start(const RadioImage& image, std::string portName, SafeWriteOptions options,
                             BackupPlace backups) {
-    // The previous safe write has posted its end; its thread is about to finish.
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-    thread_ =
-        std::jthread([this, image, portName = std::move(portName), options = std::move(options),
-                      backups = std::move(backups)](std::stop_token cancel) {
-            Crossing observer(*bridge_, std::move(cancel));
-            SafeWrite safeWrite(*port_, observer, *sleeper_);
-            const SafeWriteResult result = safeWrite.run(image, portName, options, backups);
-            bridge_->tell([result](SafeWriteShell& shell) { shell.safeWriteFinished(result); });
-        });
+    thread_.run([image, portName = std::move(portName), options = std::move(options),
+                 backups = std::move(backups)](SerialPort& port, Sleeper& sleeper,
+                                               ShellBridge<SafeWriteShell>& bridge,
+                                               std::stop_token cancel) {
+        Crossing observer(bridge, std::move(cancel));
+        SafeWrite safeWrite(port, observer, sleeper);
+        const SafeWriteResult result = safeWrite.run(image, portName, options, backups);
+        bridge.tell([result](SafeWriteShell& shell) { shell.safeWriteFinished(result); });
+    });
 }
 
 void SafeWriteWorker::cancel() {
-    thread_.request_stop();
+    thread_.cancel();
 }
 
 }  // namespace kw

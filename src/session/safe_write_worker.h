@@ -5,7 +5,6 @@
 
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "session/safe_write.h"
@@ -35,11 +34,7 @@ class SafeWriteWorker {
   public:
     SafeWriteWorker(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper,
                     SafeWriteShell& shell, PostToShell post);
-    // Cancels a running safe write and waits for its thread; calls still on their way to
-    // the shell then reach it no more.
-    ~SafeWriteWorker();
-    SafeWriteWorker(const SafeWriteWorker&) = delete;
-    SafeWriteWorker& operator=(const SafeWriteWorker&) = delete;
+    // Going away cancels a running safe write and waits for its thread.
 
     // Starts a safe write of a copy of `image`, once the previous one has finished.
     void start(const RadioImage& image, std::string portName, SafeWriteOptions options,
@@ -50,10 +45,7 @@ class SafeWriteWorker {
   private:
     class Crossing;
 
-    std::unique_ptr<SerialPort> port_;
-    std::unique_ptr<Sleeper> sleeper_;
-    std::shared_ptr<ShellBridge<SafeWriteShell>> bridge_;
-    std::jthread thread_;
+    ShellThread<SafeWriteShell> thread_;
 };
 
 }  // namespace kw

@@ -9,8 +9,11 @@
 #include <mutex>
 #include <optional>
 #include <stop_token>
+#include <thread>
 
+#include "link/serial_port.h"
 #include "link/session_observer.h"
+#include "link/sleeper.h"
 
 namespace kw {
 
@@ -112,6 +115,48 @@ class CrossingObserver : public Observer {
   protected:
     ShellBridge<Shell>& bridge_;
     std::stop_token cancel_;
+};
+
+// One worker's thread, with the serial port and the sleeper its work runs on and the
+// bridge to its shell. Work runs one piece at a time; going away cancels the running piece
+// and waits for it, and calls still on their way to the shell then reach it no more.
+template <typename Shell>
+class ShellThread {
+  public:
+    using Work = std::function<void(SerialPort&, Sleeper&, ShellBridge<Shell>&, std::stop_token)>;
+
+    ShellThread(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper, Shell& shell,
+                PostToShell post)
+        : port_(std::move(port)),
+          sleeper_(std::move(sleeper)),
+          bridge_(std::make_shared<ShellBridge<Shell>>(shell, std::move(post))) {}
+    ~ShellThread() {
+        bridge_->leave();
+        thread_.request_stop();
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+    ShellThread(const ShellThread&) = delete;
+    ShellThread& operator=(const ShellThread&) = delete;
+
+    // Starts `work` once the previous piece has finished: it has posted its end, and its
+    // thread is about to finish.
+    void run(Work work) {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        thread_ = std::jthread([this, work = std::move(work)](std::stop_token cancel) {
+            work(*port_, *sleeper_, *bridge_, std::move(cancel));
+        });
+    }
+    void cancel() { thread_.request_stop(); }
+
+  private:
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<Sleeper> sleeper_;
+    std::shared_ptr<ShellBridge<Shell>> bridge_;
+    std::jthread thread_;
 };
 
 }  // namespace kw

@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "link/programming_session.h"
 #include "session/shell_bridge.h"
@@ -33,11 +32,7 @@ class TransferWorker {
   public:
     TransferWorker(std::unique_ptr<SerialPort> port, std::unique_ptr<Sleeper> sleeper,
                    TransferShell& shell, PostToShell post);
-    // Cancels a running transfer and waits for its thread; calls still on their way to
-    // the shell then reach it no more.
-    ~TransferWorker();
-    TransferWorker(const TransferWorker&) = delete;
-    TransferWorker& operator=(const TransferWorker&) = delete;
+    // Going away cancels a running transfer and waits for its thread.
 
     // Starts a session over a copy of `image`, once the previous one has finished.
     void start(TransferDirection direction, const RadioImage& image, std::string portName);
@@ -45,10 +40,7 @@ class TransferWorker {
     void cancel();
 
   private:
-    std::unique_ptr<SerialPort> port_;
-    std::unique_ptr<Sleeper> sleeper_;
-    std::shared_ptr<ShellBridge<TransferShell>> bridge_;
-    std::jthread thread_;
+    ShellThread<TransferShell> thread_;
 };
 
 }  // namespace kw
